@@ -1,0 +1,23 @@
+#pragma once
+// What every screen is given: the shared state, the program's directory and the services.
+#include <filesystem>
+
+#include "base/clock.h"
+#include "platform/services.h"
+#include "state/shared_state.h"
+
+namespace platform {
+
+class Forms;
+
+struct AppContext {
+    state::SharedState& state;
+    std::filesystem::path programDir;
+    base::Clock& clock;
+    MessageBox& messages;
+    Printer& printer;
+    Shell& shell;
+    Forms& forms;
+};
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#include "shell/ui/register_screens.h"
+
+#include "platform/app_context.h"
+#include "platform/forms.h"
+#include "shell/ui/frm_mdi.h"
+
+namespace shell {
+
+void RegisterScreens(platform::Forms& forms) { (void)forms; }
+
+void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {
+    (void)window;
+    (void)context;
+}
+
+}  // namespace shell

@@ -1,0 +1,51 @@
+#pragma once
+// The text tables: numbered message lists ("^1Плохо^2Удовл.") and the keyed catalogue
+// ("^11000~Title^11001~Introduction"). Every text the program shows is cut out of them.
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace text {
+
+// The break token "¤" (code 164 of Windows-1251) stands for a line break in every stored text.
+inline constexpr std::string_view kBreakToken = "\u00A4";
+inline constexpr std::string_view kLineBreak = "\r\n";
+
+// s with every break token replaced by CR LF.
+std::string ReplaceBreaks(std::string_view s);
+
+// Item n of a message list, breaks replaced; "" when the list has no item n. The marker "^n" is
+// matched as plain text, so item 1 of a list whose first marker is "^10" starts at the "0".
+std::string GetListItem(std::string_view list, int n);
+
+// The keyed catalogue: table i holds the keys i*1000 .. i*1000+999.
+class Catalogue {
+public:
+    static constexpr int kTables = 100;
+    static constexpr size_t kMaxTableChars = 32767;
+
+    explicit Catalogue(std::map<int, std::string> tables);
+    // The text of key with breaks replaced, or "?key?" (no replacement) when the key is absent.
+    // A table outside 0..99 or longer than 32,767 characters is a run-time failure.
+    std::string Text(long key) const;
+    // The raw table text ("" for a table that does not exist).
+    const std::string& Table(int index) const;
+
+private:
+    std::map<int, std::string> tables_;
+};
+
+// The catalogue compiled into the program.
+const Catalogue& BuiltinCatalogue();
+std::string GetCatalogText(long key);
+
+// Slot n (0..9) of the general text holder, unchanged (no break replacement); a slot outside
+// 0..9 is a run-time failure.
+std::string GetBufText(int n);
+
+// The design caption of a control of a screen (content/forms); "?form.control?" when there is
+// none, so that a missing text shows on screen and a content test finds it.
+std::string FormText(std::string_view form, std::string_view control);
+bool HasFormText(std::string_view form, std::string_view control);
+
+}  // namespace text

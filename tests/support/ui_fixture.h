@@ -1,0 +1,49 @@
+#pragma once
+// A whole application for a screen test: the shared state, a temporary program directory, the
+// scripted services and the screen registry, with the main window when a test wants it.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/app_context.h"
+#include "platform/forms.h"
+#include "support/fake_clock.h"
+#include "support/fake_services.h"
+#include "support/temp_dir.h"
+
+namespace shell {
+class frmMDI;
+}
+
+namespace testsupport {
+
+class UiFixture : public ::testing::Test {
+protected:
+    UiFixture();
+    ~UiFixture() override;
+
+    // Opens the main window (start-up as the program does it).
+    shell::frmMDI& OpenMainWindow();
+    // Lets queued events (deferred deletes, timers that are due) run.
+    static void ProcessEvents();
+
+    template <typename T = QWidget>
+    T* Find(QWidget* root, const char* name) {
+        return root->findChild<T*>(QString::fromLatin1(name));
+    }
+    QWidget* Screen(const std::string& name) { return forms.Find(name); }
+
+    TempDir dir;
+    state::SharedState sharedState;
+    FakeClock clock;
+    FakeMessageBox messages;
+    FakePrinter printer;
+    FakeShell browser;
+    platform::Forms forms;
+    platform::AppContext context{sharedState, dir.path(), clock, messages, printer, browser, forms};
+    std::unique_ptr<shell::frmMDI> mainWindow;
+};
+
+}  // namespace testsupport

@@ -26,8 +26,8 @@ std::vector<int> ListLayout::Headings() const {
 
 int16_t ListLayout::GrowthRows() const { return base::Sub16(row, designRows); }
 
-ListLayout LayOutByCategory(const std::vector<int>& preparations, const std::vector<int16_t>& categories,
-                            int maxButtons) {
+ListLayout LayOutByCategory(const std::vector<int>& preparations,
+                            const std::vector<int16_t>& categories, int maxButtons) {
     ListLayout layout;
     std::set<int> headingsShown;
     for (size_t i = 0; i < preparations.size(); ++i) {

@@ -15,18 +15,18 @@ inline constexpr int kDietHeading = 5;
 struct LayoutEntry {
     enum class Kind { Heading, Button };
     Kind kind = Kind::Button;
-    int index = 0;     // heading k, or button number 1..
-    int16_t row = 0;   // the row the entry stands on
-    int item = 0;      // the preparation (or, in program 1, the list item) behind a button
-    int slot = 0;      // the selection slot a button shows (0 in program 1)
+    int index = 0;    // heading k, or button number 1..
+    int16_t row = 0;  // the row the entry stands on
+    int item = 0;     // the preparation (or, in program 1, the list item) behind a button
+    int slot = 0;     // the selection slot a button shows (0 in program 1)
     std::string caption;
     std::string docPath;  // the button's description document, where the program fixes it here
 };
 
 struct ListLayout {
     std::vector<LayoutEntry> entries;
-    int16_t row = 0;     // rows used
-    int16_t button = 1;  // the next free button
+    int16_t row = 0;         // rows used
+    int16_t button = 1;      // the next free button
     int16_t designRows = 2;  // rows the screen holds at design time
 
     std::vector<LayoutEntry> Buttons() const;
@@ -41,7 +41,7 @@ struct ListLayout {
 // i + 1. A preparation without a heading (category 0, or none of the screen's headings) is not
 // shown. More preparations than the screen has buttons (maxButtons; 0 = no limit) is the
 // run-time failure "subscript out of range".
-ListLayout LayOutByCategory(const std::vector<int>& preparations, const std::vector<int16_t>& categories,
-                            int maxButtons);
+ListLayout LayOutByCategory(const std::vector<int>& preparations,
+                            const std::vector<int16_t>& categories, int maxButtons);
 
 }  // namespace recommendations

@@ -4,6 +4,7 @@
 
 namespace recommendations {
 
-inline constexpr std::string_view kNewsPageUrl = "http://www.mirvela.example/Russian/news/newzorvek.html";
+inline constexpr std::string_view kNewsPageUrl =
+    "http://www.mirvela.example/Russian/news/newzorvek.html";
 
 }  // namespace recommendations

@@ -10,8 +10,8 @@ std::vector<int16_t> ParseCategoryList(std::string_view text) {
     size_t start = 0;
     while (true) {
         const size_t comma = text.find(',', start);
-        const std::string_view element =
-            text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        const std::string_view element = text.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         categories.push_back(base::CInt(base::Val(base::Trim(element))));
         if (comma == std::string_view::npos) break;
         start = comma + 1;
@@ -19,7 +19,9 @@ std::vector<int16_t> ParseCategoryList(std::string_view text) {
     return categories;
 }
 
-std::vector<int16_t> CategoryList() { return ParseCategoryList(text::GetCatalogText(kCategoryListKey)); }
+std::vector<int16_t> CategoryList() {
+    return ParseCategoryList(text::GetCatalogText(kCategoryListKey));
+}
 
 int Category(const std::vector<int16_t>& categories, int p) {
     if (p < 0 || static_cast<size_t>(p) >= categories.size()) return kNotListed;

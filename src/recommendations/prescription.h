@@ -14,6 +14,7 @@ struct ShownButton {
 
 // " " + caption of every visible button, in order; a button whose caption is `excluded` (program
 // 1's diet, which is no preparation) is left out. Empty `excluded` leaves nothing out.
-std::vector<std::string> PrescriptionLines(const std::vector<ShownButton>& buttons, std::string_view excluded = {});
+std::vector<std::string> PrescriptionLines(const std::vector<ShownButton>& buttons,
+                                           std::string_view excluded = {});
 
 }  // namespace recommendations

@@ -29,8 +29,8 @@ std::string ChooseCourse(float bodyMassClass, const std::array<float, 4>& scores
 }
 
 std::string ChooseCourse(const state::SharedState& state) {
-    return ChooseCourse(state.testRating(15),
-                        {state.testRating(11), state.testRating(12), state.testRating(13), state.testRating(14)});
+    return ChooseCourse(state.testRating(15), {state.testRating(11), state.testRating(12),
+                                               state.testRating(13), state.testRating(14)});
 }
 
 std::vector<Section> CourseSections(std::string_view course) {
@@ -49,7 +49,8 @@ ListLayout LayOutCourse(std::string_view course, std::string_view prepList) {
     for (const Section& section : CourseSections(course)) {
         if (!first) layout.row = base::Add16(layout.row, 2);
         first = false;
-        layout.entries.push_back({LayoutEntry::Kind::Heading, section.heading, layout.row, 0, 0, "", ""});
+        layout.entries.push_back(
+            {LayoutEntry::Kind::Heading, section.heading, layout.row, 0, 0, "", ""});
         for (int item : section.items) {
             layout.entries.push_back({LayoutEntry::Kind::Button, layout.button, layout.row, item, 0,
                                       text::GetListItem(prepList, item), DescriptionPath(item)});
@@ -60,12 +61,16 @@ ListLayout LayOutCourse(std::string_view course, std::string_view prepList) {
     return layout;
 }
 
-std::string DescriptionPath(int item) { return "\\Doc\\ZRV-r-12-1-" + std::to_string(item) + ".rtf"; }
+std::string DescriptionPath(int item) {
+    return "\\Doc\\ZRV-r-12-1-" + std::to_string(item) + ".rtf";
+}
 
 std::string UseInstructionsPath(std::string_view course) {
     return "\\Doc\\ZRV-Rec-" + std::string(course.substr(0, 1)) + ".rtf";
 }
 
-std::string CalendarPath(std::string_view course) { return "\\Doc\\KALEND1" + std::string(course.substr(0, 1)) + ".rtf"; }
+std::string CalendarPath(std::string_view course) {
+    return "\\Doc\\KALEND1" + std::string(course.substr(0, 1)) + ".rtf";
+}
 
 }  // namespace recommendations::program1

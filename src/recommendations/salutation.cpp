@@ -4,8 +4,8 @@
 
 namespace recommendations {
 
-std::string AddressedHeading(std::string_view caption, std::string_view userSex, std::string_view lastName,
-                             std::string_view firstName) {
+std::string AddressedHeading(std::string_view caption, std::string_view userSex,
+                             std::string_view lastName, std::string_view firstName) {
     std::string heading(caption);
     heading += state::TitleEnding(userSex);
     heading += " ";
@@ -15,7 +15,8 @@ std::string AddressedHeading(std::string_view caption, std::string_view userSex,
     return heading;
 }
 
-std::string PlanSalutation(std::string_view userSex, std::string_view lastName, std::string_view firstName) {
+std::string PlanSalutation(std::string_view userSex, std::string_view lastName,
+                           std::string_view firstName) {
     return AddressedHeading("Г-", userSex, lastName, firstName);
 }
 

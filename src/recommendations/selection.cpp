@@ -23,7 +23,8 @@ void Selection::Order(const std::vector<int16_t>& categories, int lastCategory) 
         for (int p = 1; p <= lastIndex; ++p) {
             const SelectionRecord& record = records_(p);
             if (record.product < 1 || Category(categories, p) != c) continue;
-            ordered.push_back({static_cast<int16_t>(p), record.letters == "ba" ? "ab" : record.letters});
+            ordered.push_back(
+                {static_cast<int16_t>(p), record.letters == "ba" ? "ab" : record.letters});
         }
     }
     Clear();
@@ -32,7 +33,8 @@ void Selection::Order(const std::vector<int16_t>& categories, int lastCategory) 
 
 std::vector<SelectionRecord> Selection::Listed() const {
     std::vector<SelectionRecord> listed;
-    for (int slot = 1; slot <= kSlots && records_(slot).product >= 1; ++slot) listed.push_back(records_(slot));
+    for (int slot = 1; slot <= kSlots && records_(slot).product >= 1; ++slot)
+        listed.push_back(records_(slot));
     return listed;
 }
 
@@ -41,7 +43,8 @@ std::vector<std::string> SplitList(std::string_view list) {
     size_t start = 0;
     while (true) {
         const size_t comma = list.find(',', start);
-        items.emplace_back(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        items.emplace_back(list.substr(
+            start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (comma == std::string_view::npos) return items;
         start = comma + 1;
     }
@@ -60,7 +63,8 @@ void MarkDashList(Selection& selection, std::string_view list) {
     std::string plain(list);
     for (char variant = '1'; variant <= '6'; ++variant) {
         const std::string marker{'-', variant};
-        for (size_t at; (at = plain.find(marker)) != std::string::npos;) plain.erase(at, marker.size());
+        for (size_t at; (at = plain.find(marker)) != std::string::npos;)
+            plain.erase(at, marker.size());
     }
     for (const std::string& item : SplitList(plain)) {
         if (base::IsNumeric(item)) selection.Mark(base::CInt(base::Val(item)));

@@ -17,7 +17,7 @@ struct SelectionRecord {
 };
 
 class Selection {
-public:
+  public:
     static constexpr int kSlots = 50;
 
     // Slot 1..50; any other slot is the run-time failure "subscript out of range".
@@ -38,7 +38,7 @@ public:
     // The records of the list: slots 1, 2, ... while the product is at least 1.
     std::vector<SelectionRecord> Listed() const;
 
-private:
+  private:
     base::Array1<SelectionRecord> records_{1, kSlots};
 };
 

@@ -8,7 +8,8 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
     if (what.empty()) return std::string(text);
     std::string result;
     size_t start = 0;
-    for (size_t at; (at = text.find(what, start)) != std::string_view::npos; start = at + what.size()) {
+    for (size_t at; (at = text.find(what, start)) != std::string_view::npos;
+         start = at + what.size()) {
         result.append(text.substr(start, at - start));
         result.append(with);
     }
@@ -16,7 +17,9 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
     return result;
 }
 
-std::string FillDateRtf(std::string_view rtf, std::string_view date) { return ReplaceAll(rtf, kRtfDatePlaceholder, date); }
+std::string FillDateRtf(std::string_view rtf, std::string_view date) {
+    return ReplaceAll(rtf, kRtfDatePlaceholder, date);
+}
 
 bool FillFirstPlaceholder(TemplateText& text, std::string_view placeholder, std::string_view with) {
     const long pos = text.Find(placeholder, 0);

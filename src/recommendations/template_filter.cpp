@@ -14,7 +14,9 @@ void RemoveAll(std::string& s, std::string_view what) {
     for (size_t at; (at = s.find(what)) != std::string::npos;) s.erase(at, what.size());
 }
 
-bool IsDigit(const std::string& character) { return character.size() == 1 && character[0] >= '0' && character[0] <= '9'; }
+bool IsDigit(const std::string& character) {
+    return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
+}
 
 }  // namespace
 
@@ -60,7 +62,8 @@ void RemoveTaggedMarkers(TemplateText& text) {
 }
 
 void RemoveCarets(TemplateText& text) {
-    for (long pos = text.Find("^", 0); pos >= 0; pos = text.Find("^", pos)) text.Replace(pos, 1, "");
+    for (long pos = text.Find("^", 0); pos >= 0; pos = text.Find("^", pos))
+        text.Replace(pos, 1, "");
 }
 
 void RemoveDoubleCarets(TemplateText& text) {

@@ -16,12 +16,14 @@ long PlainTemplateText::Find(std::string_view what, long from) const {
 
 std::string PlainTemplateText::Mid(long start, long length) const {
     if (start < 0 || length <= 0 || static_cast<size_t>(start) >= text_.size()) return "";
-    return base::EncodeUtf8(std::u32string_view(text_).substr(static_cast<size_t>(start), static_cast<size_t>(length)));
+    return base::EncodeUtf8(
+        std::u32string_view(text_).substr(static_cast<size_t>(start), static_cast<size_t>(length)));
 }
 
 void PlainTemplateText::Replace(long start, long length, std::string_view with) {
     if (start < 0 || static_cast<size_t>(start) > text_.size()) return;
-    const size_t count = std::min(static_cast<size_t>(std::max(length, 0L)), text_.size() - static_cast<size_t>(start));
+    const size_t count = std::min(static_cast<size_t>(std::max(length, 0L)),
+                                  text_.size() - static_cast<size_t>(start));
     text_.replace(static_cast<size_t>(start), count, base::DecodeUtf8(with));
 }
 

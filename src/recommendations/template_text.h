@@ -9,7 +9,7 @@
 namespace recommendations {
 
 class TemplateText {
-public:
+  public:
     virtual ~TemplateText() = default;
     // Position of the first occurrence of what at or after from; -1 when there is none.
     virtual long Find(std::string_view what, long from) const = 0;
@@ -21,14 +21,14 @@ public:
 
 // A plain text held in memory, counted in characters.
 class PlainTemplateText : public TemplateText {
-public:
+  public:
     explicit PlainTemplateText(std::string_view utf8);
     long Find(std::string_view what, long from) const override;
     std::string Mid(long start, long length) const override;
     void Replace(long start, long length, std::string_view with) override;
     std::string Text() const;
 
-private:
+  private:
     std::u32string text_;
 };
 

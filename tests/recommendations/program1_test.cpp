@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "recommendations/prescription.h"
 #include "recommendations/preparations.h"
+#include "recommendations/prescription.h"
 #include "recommendations/salutation.h"
 #include "text/catalogue.h"
 
@@ -23,8 +23,8 @@ TEST(Program1ScoreClass, RoundsHalvesToEvenBeforeClassing) {
     EXPECT_EQ(ScoreClass(70.6f), 100);
     EXPECT_EQ(ScoreClass(71.5f), 100);  // 72
     EXPECT_EQ(ScoreClass(71.0f), 100);
-    EXPECT_EQ(ScoreClass(35.5f), 10);  // 36
-    EXPECT_EQ(ScoreClass(34.5f), 0);   // 34
+    EXPECT_EQ(ScoreClass(35.5f), 10);    // 36
+    EXPECT_EQ(ScoreClass(34.5f), 0);     // 34
     EXPECT_EQ(ScoreClass(100.5f), 100);  // 100
     EXPECT_EQ(ScoreClass(101.0f), 0);
     EXPECT_EQ(ScoreClass(-1.0f), 0);  // a test not given
@@ -69,8 +69,8 @@ TEST(Program1Course, ReadsTheClassAndTheScoresFromTheSharedState) {
 TEST(Program1Layout, CourseOneShowsFiveButtonsUnderThreeHeadingsWithAFreeRowBetweenSections) {
     const ListLayout layout = LayOutCourse("1", Program1List());
     EXPECT_EQ(layout.Headings(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(Captions(layout),
-              (std::vector<std::string>{"Тервил", "Бенвил", "Велона", "Вистера", "Беланта \"Д-р Мирвела\""}));
+    EXPECT_EQ(Captions(layout), (std::vector<std::string>{"Тервил", "Бенвил", "Велона", "Вистера",
+                                                          "Беланта \"Д-р Мирвела\""}));
     std::vector<int> rows;
     for (const LayoutEntry& entry : layout.entries) rows.push_back(entry.row);
     // Heading 1, buttons; two rows on, heading 2 beside its first button row; and so on.
@@ -121,7 +121,8 @@ TEST(Program1Sheet, TheDietIsNoPreparationAndStaysOffTheSheet) {
     const std::string prepList = Program1List();
     const std::string diet = text::GetListItem(prepList, kDietItem);
     std::vector<ShownButton> buttons;
-    for (const LayoutEntry& button : LayOutCourse("7A", prepList).Buttons()) buttons.push_back({true, button.caption});
+    for (const LayoutEntry& button : LayOutCourse("7A", prepList).Buttons())
+        buttons.push_back({true, button.caption});
     buttons.push_back({false, "Ормалия"});
     const std::vector<std::string> lines = PrescriptionLines(buttons, diet);
     ASSERT_EQ(lines.size(), 7u);

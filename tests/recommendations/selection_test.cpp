@@ -54,7 +54,7 @@ TEST(Selection, VariantLettersAreJoinedOnceAndBaIsStoredAsAb) {
     MarkLetterList(selection, "1,3,2,13,4,8,23a");
     MarkLetterList(selection, "1,2,13,8,23b");  // 23a then 23b: "ab"
     MarkLetterList(selection, "21b,8");
-    MarkLetterList(selection, "21a");  // 21b then 21a: "ba", stored as "ab"
+    MarkLetterList(selection, "21a");      // 21b then 21a: "ba", stored as "ab"
     MarkLetterList(selection, "21a,23b");  // letters already there are not added again
     selection.Order(CategoryList(), 3);
     const std::vector<SelectionRecord> listed = selection.Listed();

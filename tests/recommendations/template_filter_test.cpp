@@ -12,7 +12,9 @@ using namespace recommendations;
 TemplateRule InList(std::string list, int width) {
     TemplateRule rule;
     rule.tagWidth = width;
-    rule.recommended = [list](const std::string& tag) { return list.find("," + tag + ",") != std::string::npos; };
+    rule.recommended = [list](const std::string& tag) {
+        return list.find("," + tag + ",") != std::string::npos;
+    };
     return rule;
 }
 
@@ -86,7 +88,8 @@ TEST(TemplateFilter, AnUnclosedTemplateKeepsItsLastRowAndNothingLoops) {
 TEST(TemplateFilter, CodeRowsLoseTheirMarkerAtOnceAndSingleCaretsGoAfterwards) {
     // Program 3's table: 8-character markers, codes index x 100 + dose variant.
     PlainTemplateText text(
-        "Дозы\n^^101  ^ Тервил 1 капсула\n^^102  ^ Тервил 1/2 капсулы\n^^400  ^ Велона^\n^^     ^ Итог");
+        "Дозы\n^^101  ^ Тервил 1 капсула\n^^102  ^ Тервил 1/2 капсулы\n^^400  ^ Велона^\n^^     ^ "
+        "Итог");
     TemplateRule rule;
     rule.tagWidth = 8;
     rule.dropMarkerOfKeptRow = true;

@@ -1,6 +1,7 @@
 #include "recommendations/template_fill.h"
 
 #include "base/text_codec.h"
+#include "docs/rtf_escape.h"
 
 namespace recommendations {
 
@@ -19,6 +20,10 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
 
 std::string FillDateRtf(std::string_view rtf, std::string_view date) {
     return ReplaceAll(rtf, kRtfDatePlaceholder, date);
+}
+
+std::string FillSalutationRtf(std::string_view rtf, std::string_view salutation) {
+    return ReplaceAll(rtf, kRtfSalutationPlaceholder, docs::RtfEscape(salutation));
 }
 
 bool FillFirstPlaceholder(TemplateText& text, std::string_view placeholder, std::string_view with) {

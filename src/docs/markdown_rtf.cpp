@@ -244,21 +244,44 @@ std::vector<Block> ParseBlocks(TextView source) {
     return blocks;
 }
 
-// Column widths follow the longest cell of each column, within limits, so that a column of
-// short numbers does not take as much room as a column of sentences.
+// Column widths. Each column first gets room for its longest word (a word is never broken in
+// two), then the rest of the width is shared by the length of the cells, within limits, so that
+// a column of short numbers does not take as much room as a column of sentences.
 std::vector<int> CellEdges(const Block& table, size_t columns) {
-    std::vector<size_t> weights(columns, 4);
+    constexpr long long kCharWidth = 120;  // an average letter of 11 pt bold Arial, in twips
+    constexpr long long kCellPadding = 2 * 108 + 60;
+    std::vector<long long> least(columns, 3 * kCharWidth + kCellPadding);
+    std::vector<long long> weights(columns, 4);
     for (const auto& row : table.rows) {
-        for (size_t c = 0; c < row.size(); ++c) weights[c] = std::max(weights[c], std::min<size_t>(row[c].size(), 40));
+        for (size_t c = 0; c < row.size(); ++c) {
+            size_t longestWord = 0;
+            size_t word = 0;
+            for (char32_t ch : row[c]) {
+                word = IsBlank(ch) ? 0 : word + 1;
+                longestWord = std::max(longestWord, word);
+            }
+            // A "word" longer than that (a line of underscores to write on) breaks anyway.
+            longestWord = std::min<size_t>(longestWord, 20);
+            least[c] = std::max(least[c], static_cast<long long>(longestWord) * kCharWidth + kCellPadding);
+            weights[c] = std::max(weights[c], static_cast<long long>(std::min<size_t>(row[c].size(), 40)));
+        }
     }
-    size_t total = 0;
-    for (size_t w : weights) total += w;
+    long long leastTotal = 0;
+    long long weightTotal = 0;
+    for (size_t c = 0; c < columns; ++c) {
+        leastTotal += least[c];
+        weightTotal += weights[c];
+    }
+    std::vector<long long> widths(columns);
+    for (size_t c = 0; c < columns; ++c) {
+        widths[c] = leastTotal >= kTextWidth ? least[c] * kTextWidth / leastTotal
+                                             : least[c] + (kTextWidth - leastTotal) * weights[c] / weightTotal;
+    }
     std::vector<int> edges;
-    size_t sum = 0;
-    for (size_t w : weights) {
-        sum += w;
-        edges.push_back(static_cast<int>(static_cast<long long>(kTextWidth) * static_cast<long long>(sum) /
-                                         static_cast<long long>(total)));
+    long long edge = 0;
+    for (size_t c = 0; c < columns; ++c) {
+        edge += widths[c];
+        edges.push_back(static_cast<int>(c + 1 == columns ? kTextWidth : edge));
     }
     return edges;
 }

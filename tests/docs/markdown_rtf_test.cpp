@@ -262,6 +262,12 @@ TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {
     // The paragraph after the table is no longer in it.
     EXPECT_EQ(FormatOf(rtf, "\\'cf\\'ee\\'f1\\'eb\\'e5").find("\\intbl"), std::string::npos);
 
+    // A column of short words beside a column of long sentences still holds its words whole:
+    // "Неделя" in 11 pt bold needs about 6 x 120 twips besides the cell's margins.
+    const std::string narrow = MarkdownToRtf("| Неделя | " + std::string(30, 'x') + " " + std::string(300, 'y') + " |");
+    const size_t edge = narrow.find("\\cellx") + 6;
+    EXPECT_GE(std::stoi(narrow.substr(edge)), 6 * 120 + 2 * 108);
+
     // Without the dashes the first row is an ordinary row; dashes elsewhere are text.
     EXPECT_EQ(Convert("| а | б |\n| в | г |\n|---|---|"), "а|б|\nв|г|\n---|---|\n");
 }

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     }
     fs::rename(temporary, output, error);
     if (error) {
-        std::cerr << "make_doc: cannot write " << output.string() << ": " << error.message() << "\n";
+        std::cerr << "make_doc: cannot write " << output.string() << ": " << error.message()
+                  << "\n";
         fs::remove(temporary, error);
         return 1;
     }

@@ -18,7 +18,8 @@ constexpr int kTextWidth = 11906 - 2 * 1134;
 constexpr char kHeader[] =
     "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Arial;}}\r\n"
     "{\\colortbl;\\red31\\green78\\blue95;}\r\n"
-    "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\deflang1049\\viewkind4\\uc1\r\n";
+    "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\deflang1049\\viewkind4"
+    "\\uc1\r\n";
 
 // Paragraph formats (each follows "\\pard\\plain"): body 12 pt, tables 11 pt, headings 14 pt and
 // the title 18 pt, the headings in the dark sea-green of colour 1.
@@ -28,7 +29,8 @@ constexpr char kBody[] = "\\sa120\\f0\\fs24 ";
 constexpr char kCentred[] = "\\qc\\sa120\\f0\\fs24 ";
 constexpr char kItem[] = "\\fi-284\\li567\\sa60\\tx567\\f0\\fs24 \\'95\\tab ";
 constexpr char kCellBorders[] =
-    "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
+    "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\b"
+    "rdrw10";
 constexpr char kCellText[] = "\\pard\\plain\\intbl\\f0\\fs22 ";
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
@@ -163,7 +165,8 @@ std::vector<Text> SplitRow(TextView line) {
     std::vector<Text> cells;
     Text cell;
     for (size_t i = 1; i < line.size(); ++i) {
-        if (line[i] == U'\\' && i + 1 < line.size() && (line[i + 1] == U'|' || line[i + 1] == U'\\')) {
+        if (line[i] == U'\\' && i + 1 < line.size() &&
+            (line[i + 1] == U'|' || line[i + 1] == U'\\')) {
             if (line[i + 1] == U'\\') cell += U'\\';
             cell += line[i + 1];
             ++i;
@@ -183,7 +186,8 @@ bool IsSeparatorRow(const std::vector<Text>& cells) {
     if (cells.empty()) return false;
     return std::all_of(cells.begin(), cells.end(), [](const Text& cell) {
         return cell.find(U'-') != Text::npos &&
-               std::all_of(cell.begin(), cell.end(), [](char32_t c) { return c == U'-' || c == U':'; });
+               std::all_of(cell.begin(), cell.end(),
+                           [](char32_t c) { return c == U'-' || c == U':'; });
     });
 }
 
@@ -262,8 +266,10 @@ std::vector<int> CellEdges(const Block& table, size_t columns) {
             }
             // A "word" longer than that (a line of underscores to write on) breaks anyway.
             longestWord = std::min<size_t>(longestWord, 20);
-            least[c] = std::max(least[c], static_cast<long long>(longestWord) * kCharWidth + kCellPadding);
-            weights[c] = std::max(weights[c], static_cast<long long>(std::min<size_t>(row[c].size(), 40)));
+            least[c] =
+                std::max(least[c], static_cast<long long>(longestWord) * kCharWidth + kCellPadding);
+            weights[c] =
+                std::max(weights[c], static_cast<long long>(std::min<size_t>(row[c].size(), 40)));
         }
     }
     long long leastTotal = 0;
@@ -274,8 +280,9 @@ std::vector<int> CellEdges(const Block& table, size_t columns) {
     }
     std::vector<long long> widths(columns);
     for (size_t c = 0; c < columns; ++c) {
-        widths[c] = leastTotal >= kTextWidth ? least[c] * kTextWidth / leastTotal
-                                             : least[c] + (kTextWidth - leastTotal) * weights[c] / weightTotal;
+        widths[c] = leastTotal >= kTextWidth
+                        ? least[c] * kTextWidth / leastTotal
+                        : least[c] + (kTextWidth - leastTotal) * weights[c] / weightTotal;
     }
     std::vector<int> edges;
     long long edge = 0;
@@ -296,7 +303,8 @@ void AppendTable(std::string& out, const Block& table) {
         out += "\\trowd\\trgaph108\\trleft0";
         if (header) out += "\\trhdr";
         out += "\r\n";
-        for (int edge : edges) out += std::string(kCellBorders) + "\\cellx" + std::to_string(edge) + "\r\n";
+        for (int edge : edges)
+            out += std::string(kCellBorders) + "\\cellx" + std::to_string(edge) + "\r\n";
         out += kCellText;
         for (size_t c = 0; c < columns; ++c) {
             const Text cell = c < table.rows[r].size() ? table.rows[r][c] : Text();
@@ -320,7 +328,10 @@ std::string SourceProblem(std::string_view utf8) {
             ++i;
             continue;
         }
-        const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        const int length = c >= 0xC2 && c <= 0xDF   ? 2
+                           : c >= 0xE0 && c <= 0xEF ? 3
+                           : c >= 0xF0 && c <= 0xF4 ? 4
+                                                    : 0;
         bool valid = length > 0 && i + static_cast<size_t>(length) <= utf8.size();
         for (int k = 1; valid && k < length; ++k) {
             valid = (static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]) & 0xC0) == 0x80;
@@ -356,11 +367,21 @@ std::string MarkdownToRtf(std::string_view utf8) {
                 if (previous == Block::kItem) out += "\\sb60";
             }
             switch (block.kind) {
-            case Block::kTitle: out += kTitle; break;
-            case Block::kHeading: out += kHeading; break;
-            case Block::kCentred: out += kCentred; break;
-            case Block::kItem: out += kItem; break;
-            default: out += kBody; break;
+                case Block::kTitle:
+                    out += kTitle;
+                    break;
+                case Block::kHeading:
+                    out += kHeading;
+                    break;
+                case Block::kCentred:
+                    out += kCentred;
+                    break;
+                case Block::kItem:
+                    out += kItem;
+                    break;
+                default:
+                    out += kBody;
+                    break;
             }
             AppendInline(out, block.text);
             out += "\\par\r\n";

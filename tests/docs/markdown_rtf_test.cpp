@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -44,12 +44,16 @@ std::string Shown(const std::string& rtf) {
         const char c = rtf[i];
         if (c == '{') {
             const std::string_view rest = std::string_view(rtf).substr(i + 1);
-            if (rest.starts_with("\\fonttbl") || rest.starts_with("\\colortbl") || rest.starts_with("\\*")) {
+            if (rest.starts_with("\\fonttbl") || rest.starts_with("\\colortbl") ||
+                rest.starts_with("\\*")) {
                 int depth = 0;
                 for (; i < rtf.size(); ++i) {
-                    if (rtf[i] == '\\') ++i;
-                    else if (rtf[i] == '{') ++depth;
-                    else if (rtf[i] == '}' && --depth == 0) break;
+                    if (rtf[i] == '\\')
+                        ++i;
+                    else if (rtf[i] == '{')
+                        ++depth;
+                    else if (rtf[i] == '}' && --depth == 0)
+                        break;
                 }
                 ++i;
                 continue;
@@ -64,11 +68,13 @@ std::string Shown(const std::string& rtf) {
         } else if (c != '\\') {
             put(static_cast<unsigned char>(c));
             ++i;
-        } else if (i + 1 < rtf.size() && (rtf[i + 1] == '\\' || rtf[i + 1] == '{' || rtf[i + 1] == '}')) {
+        } else if (i + 1 < rtf.size() &&
+                   (rtf[i + 1] == '\\' || rtf[i + 1] == '{' || rtf[i + 1] == '}')) {
             put(static_cast<unsigned char>(rtf[i + 1]));
             i += 2;
         } else if (i + 3 < rtf.size() && rtf[i + 1] == '\'') {
-            put(base::Cp1251Char(static_cast<unsigned char>(std::stoi(rtf.substr(i + 2, 2), nullptr, 16))));
+            put(base::Cp1251Char(
+                static_cast<unsigned char>(std::stoi(rtf.substr(i + 2, 2), nullptr, 16))));
             i += 4;
         } else {
             size_t j = i + 1;
@@ -212,7 +218,8 @@ TEST(MarkdownToRtf, FormatsTitleHeadingsCentredLinesAndBullets) {
     const std::string heading = FormatOf(rtf, "\\'d0\\'e0\\'e7\\'e4\\'e5\\'eb");
     EXPECT_EQ(heading.find("\\qc"), std::string::npos) << heading;
     EXPECT_NE(heading.find("\\fs28"), std::string::npos) << heading;
-    EXPECT_NE(FormatOf(rtf, "\\'cf\\'ee \\'f6\\'e5\\'ed\\'f2\\'f0\\'f3").find("\\qc"), std::string::npos);
+    EXPECT_NE(FormatOf(rtf, "\\'cf\\'ee \\'f6\\'e5\\'ed\\'f2\\'f0\\'f3").find("\\qc"),
+              std::string::npos);
     EXPECT_EQ(FormatOf(rtf, "\\'cf\\'ee\\'f1\\'eb\\'e5").find("\\qc"), std::string::npos);
     EXPECT_NE(FormatOf(rtf, "\\'e2\\'f2\\'ee\\'f0\\'ee\\'e9").find("\\li"), std::string::npos);
 
@@ -264,7 +271,8 @@ TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {
 
     // A column of short words beside a column of long sentences still holds its words whole:
     // "Неделя" in 11 pt bold needs about 6 x 120 twips besides the cell's margins.
-    const std::string narrow = MarkdownToRtf("| Неделя | " + std::string(30, 'x') + " " + std::string(300, 'y') + " |");
+    const std::string narrow =
+        MarkdownToRtf("| Неделя | " + std::string(30, 'x') + " " + std::string(300, 'y') + " |");
     const size_t edge = narrow.find("\\cellx") + 6;
     EXPECT_GE(std::stoi(narrow.substr(edge)), 6 * 120 + 2 * 108);
 
@@ -274,10 +282,11 @@ TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {
 
 TEST(SourceProblem, NamesTheLineOfTextThatIsNotUtf8) {
     EXPECT_EQ(docs::SourceProblem("# Заголовок\n\nТекст «ёж» 😀\n"), "");
-    EXPECT_EQ(docs::SourceProblem("строка\nвторая\n\xCC\xE8\xF0\n"), "line 3: the text is not UTF-8");
-    EXPECT_EQ(docs::SourceProblem("\xC0\x80"), "line 1: the text is not UTF-8");          // overlong
-    EXPECT_EQ(docs::SourceProblem("\xED\xA0\x80"), "line 1: the text is not UTF-8");      // surrogate
-    EXPECT_EQ(docs::SourceProblem("конец\n\xD0"), "line 2: the text is not UTF-8");       // cut short
+    EXPECT_EQ(docs::SourceProblem("строка\nвторая\n\xCC\xE8\xF0\n"),
+              "line 3: the text is not UTF-8");
+    EXPECT_EQ(docs::SourceProblem("\xC0\x80"), "line 1: the text is not UTF-8");      // overlong
+    EXPECT_EQ(docs::SourceProblem("\xED\xA0\x80"), "line 1: the text is not UTF-8");  // surrogate
+    EXPECT_EQ(docs::SourceProblem("конец\n\xD0"), "line 2: the text is not UTF-8");   // cut short
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -337,7 +346,8 @@ TEST(DocumentSources, EveryDocumentOfTheInformationMenuHasItsSource) {
                 // "\DOC\ZRV-r-1-1-1.rtf" is made from "ZRV-r-1-1-1.md".
                 std::string name = entry.document.substr(entry.document.rfind('\\') + 1);
                 name = Lower(name.substr(0, name.size() - 4) + ".md");
-                EXPECT_NE(std::find(sources.begin(), sources.end(), name), sources.end()) << entry.name;
+                EXPECT_NE(std::find(sources.begin(), sources.end(), name), sources.end())
+                    << entry.name;
             }
             check(entry.children);
         }

@@ -15,7 +15,8 @@ namespace {
 constexpr char kForm[] = "frmAbout";
 }
 
-frmAbout::frmAbout(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+frmAbout::frmAbout(platform::AppContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context) {
     // Centred over the main window rather than somewhere on the desktop.
     if (!parent) {
         if (QWidget* mainWindow = ctx_.forms.Find("frmMDI")) setParent(mainWindow, windowFlags());

@@ -11,13 +11,13 @@ namespace shell {
 
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label2[2];  // 0: the heading, 1: the statement
     QPushButton* cmdOk;
 
-private:
+  private:
     void Form_Load();
     void cmdOk_Click();
 

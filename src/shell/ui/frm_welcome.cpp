@@ -32,7 +32,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int pointSize, bool bold, c
 
 }  // namespace
 
-frmWelcome::frmWelcome(platform::AppContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
+frmWelcome::frmWelcome(platform::AppContext& context, QWidget* parent)
+    : QWidget(parent), ctx_(context) {
     setWindowTitle(QStringLiteral("Welcome"));
     setAutoFillBackground(true);
     QPalette background = palette();
@@ -48,12 +49,14 @@ frmWelcome::frmWelcome(platform::AppContext& context, QWidget* parent) : QWidget
     Label8 = MakeLabel(this, "Label8", 0, false, "#23313a");
     Label7 = MakeLabel(this, "Label7", 0, false, "#23313a");
     Label6 = MakeLabel(this, "Label6", 0, true, "#1f4f6f");
-    for (QLabel* centred : {Label1, Label2, Label3, Label4, Label6}) centred->setAlignment(Qt::AlignCenter);
+    for (QLabel* centred : {Label1, Label2, Label3, Label4, Label6})
+        centred->setAlignment(Qt::AlignCenter);
     QFont motto = Label4->font();
     motto.setItalic(true);
     Label4->setFont(motto);
-    Label7->setStyleSheet(QStringLiteral(
-        "color: #23313a; background: #e6f2ec; border: 1px solid #b9dcc8; border-radius: 6px; padding: 6px;"));
+    Label7->setStyleSheet(
+        QStringLiteral("color: #23313a; background: #e6f2ec; border: 1px solid #b9dcc8; "
+                       "border-radius: 6px; padding: 6px;"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
@@ -96,7 +99,8 @@ void frmWelcome::Form_Load() {
 void ShowWelcome(platform::AppContext& context) {
     QWidget* screen = context.forms.Load(kForm);
     if (!screen) return;
-    if (auto* picture = screen->findChild<QLabel*>(QStringLiteral("Image1"))) picture->setVisible(true);
+    if (auto* picture = screen->findChild<QLabel*>(QStringLiteral("Image1")))
+        picture->setVisible(true);
     context.forms.Show(kForm);
 }
 

@@ -11,7 +11,7 @@ namespace shell {
 
 class frmWelcome : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmWelcome(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label1;  // the maker
@@ -24,7 +24,7 @@ public:
     QLabel* Label6;  // where to begin
     QLabel* Image1;  // the picture
 
-private:
+  private:
     void Form_Load();
 
     platform::AppContext& ctx_;

@@ -42,8 +42,9 @@ TEST_F(FrmAboutTest, OpensModallyFromTheMenuAndClosesWithOk) {
     // the main window's caption shows.
     EXPECT_EQ(statement.find("¤"), std::string::npos);
     EXPECT_NE(statement.find("\n\n"), std::string::npos);
-    const std::string version = std::to_string(ZORVEK_VERSION_MAJOR) + "." + std::to_string(ZORVEK_VERSION_MINOR) +
-                                "." + std::to_string(ZORVEK_VERSION_PATCH);
+    const std::string version = std::to_string(ZORVEK_VERSION_MAJOR) + "." +
+                                std::to_string(ZORVEK_VERSION_MINOR) + "." +
+                                std::to_string(ZORVEK_VERSION_PATCH);
     EXPECT_NE(statement.find("«Зорвек», версия " + version + "."), std::string::npos) << statement;
     EXPECT_NE(window.windowTitle().toStdString().find("(v. " + version + ")"), std::string::npos);
 }

@@ -11,7 +11,7 @@
 namespace {
 
 class FrmWelcomeTest : public testsupport::UiFixture {
-protected:
+  protected:
     QLabel* Label(const char* name) { return Find<QLabel>(Screen("frmWelcome"), name); }
     // The paragraphs of a label's text as shown, one per line, blank lines left out.
     QStringList Paragraphs(const char* name) {
@@ -44,7 +44,8 @@ TEST_F(FrmWelcomeTest, StartUpShowsTheWelcomeScreenWithItsPictureAtItsPlace) {
 TEST_F(FrmWelcomeTest, ShowsItsTextsWithTheBreakTokensTurnedIntoLineBreaks) {
     shell::frmMDI& window = OpenMainWindow();
     ASSERT_NE(Screen("frmWelcome"), nullptr);
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"}) {
+    for (const char* name :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"}) {
         ASSERT_NE(Label(name), nullptr) << name;
         const std::string shown = Label(name)->text().toStdString();
         EXPECT_FALSE(shown.empty()) << name;

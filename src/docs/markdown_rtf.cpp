@@ -29,8 +29,8 @@ constexpr char kBody[] = "\\sa120\\f0\\fs24 ";
 constexpr char kCentred[] = "\\qc\\sa120\\f0\\fs24 ";
 constexpr char kItem[] = "\\fi-284\\li567\\sa60\\tx567\\f0\\fs24 \\'95\\tab ";
 constexpr char kCellBorders[] =
-    "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\b"
-    "rdrw10";
+    "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
+    "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
 constexpr char kCellText[] = "\\pard\\plain\\intbl\\f0\\fs22 ";
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }

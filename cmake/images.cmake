@@ -1,9 +1,8 @@
-# The pictures of the screens, compiled into the program as the Qt resource ":/images/NAME.png".
-# Each picture is drawn as an SVG in content/images/ and committed with the PNG rendered from it.
-file(GLOB ZORVEK_IMAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/images/*.png)
-if(ZORVEK_IMAGES)
-  qt_add_resources(zorvek_ui "zorvek_images"
-    PREFIX "/images"
-    BASE ${CMAKE_SOURCE_DIR}/content/images
-    FILES ${ZORVEK_IMAGES})
-endif()
+# The picture of the welcome screen, compiled into the program as the Qt resource
+# ":/images/welcome.png". It is drawn as content/images/welcome.svg and committed with the PNG
+# rendered from it:
+#   rsvg-convert -w 320 -h 320 content/images/welcome.svg -o content/images/welcome.png
+qt_add_resources(zorvek_ui "welcome_images"
+  PREFIX "/images"
+  BASE ${CMAKE_SOURCE_DIR}/content/images
+  FILES ${CMAKE_SOURCE_DIR}/content/images/welcome.png)

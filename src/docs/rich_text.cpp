@@ -50,7 +50,8 @@ std::vector<Span> Spans(const RtfDocument& document) {
                 const auto& paragraphs = table.rows[r].cells[c].paragraphs;
                 for (size_t p = 0; p < paragraphs.size(); ++p) {
                     if (p > 0) ++position;
-                    spans.push_back({{b, static_cast<int>(r), static_cast<int>(c), p}, position,
+                    spans.push_back({{b, static_cast<int>(r), static_cast<int>(c), p},
+                                     position,
                                      paragraphs[p].Length()});
                     position += paragraphs[p].Length();
                 }
@@ -72,14 +73,18 @@ struct Caret {
 Caret Locate(const std::vector<Span>& spans, size_t position) {
     auto after = std::upper_bound(spans.begin(), spans.end(), position,
                                   [](size_t p, const Span& span) { return p < span.start; });
-    const size_t index = after == spans.begin() ? 0 : static_cast<size_t>(after - spans.begin()) - 1;
+    const size_t index =
+        after == spans.begin() ? 0 : static_cast<size_t>(after - spans.begin()) - 1;
     const Span& span = spans[index];
     return {index, std::min(position - std::min(position, span.start), span.length)};
 }
 
 Paragraph& At(RtfDocument& document, const ParagraphRef& ref) {
     if (ref.row < 0) return std::get<Paragraph>(document.blocks[ref.block]);
-    return std::get<Table>(document.blocks[ref.block]).rows[ref.row].cells[ref.cell].paragraphs[ref.paragraph];
+    return std::get<Table>(document.blocks[ref.block])
+        .rows[ref.row]
+        .cells[ref.cell]
+        .paragraphs[ref.paragraph];
 }
 
 void EraseChars(Paragraph& paragraph, size_t from, size_t to) {
@@ -106,7 +111,8 @@ CharFormat FormatAt(const Paragraph& paragraph, size_t offset) {
     return paragraph.runs.empty() ? paragraph.endFormat : paragraph.runs.front().format;
 }
 
-void InsertChars(Paragraph& paragraph, size_t offset, const std::u32string& text, const CharFormat& format) {
+void InsertChars(Paragraph& paragraph, size_t offset, const std::u32string& text,
+                 const CharFormat& format) {
     if (text.empty()) return;
     size_t position = 0;
     for (size_t i = 0; i < paragraph.runs.size(); ++i) {
@@ -157,8 +163,10 @@ void Delete(RtfDocument& document, size_t from, size_t to) {
             blocks.erase(blocks.begin() + static_cast<std::ptrdiff_t>(refA.block) + 1,
                          blocks.begin() + static_cast<std::ptrdiff_t>(refB.block) + 1);
         } else {
-            auto& paragraphs =
-                std::get<Table>(document.blocks[refA.block]).rows[refA.row].cells[refA.cell].paragraphs;
+            auto& paragraphs = std::get<Table>(document.blocks[refA.block])
+                                   .rows[refA.row]
+                                   .cells[refA.cell]
+                                   .paragraphs;
             paragraphs.erase(paragraphs.begin() + static_cast<std::ptrdiff_t>(refA.paragraph) + 1,
                              paragraphs.begin() + static_cast<std::ptrdiff_t>(refB.paragraph) + 1);
         }
@@ -166,7 +174,8 @@ void Delete(RtfDocument& document, size_t from, size_t to) {
     }
     // Whole rows: from the start of a row's first cell to the start of a later row's first cell or
     // to a paragraph after the table.
-    const bool fromRowStart = refA.row >= 0 && refA.cell == 0 && refA.paragraph == 0 && a.offset == 0;
+    const bool fromRowStart =
+        refA.row >= 0 && refA.cell == 0 && refA.paragraph == 0 && a.offset == 0;
     if (fromRowStart) {
         auto& table = std::get<Table>(document.blocks[refA.block]);
         const bool toRowStart = refB.row > refA.row && refB.block == refA.block && refB.cell == 0 &&
@@ -225,7 +234,8 @@ RichText::LoadResult RichText::LoadFile(const std::filesystem::path& path) {
     std::string bytes;
     char buffer[1 << 16];
     while (bytes.size() < kMaxFileBytes) {
-        file.read(buffer, static_cast<std::streamsize>(std::min(sizeof buffer, kMaxFileBytes - bytes.size())));
+        file.read(buffer, static_cast<std::streamsize>(
+                              std::min(sizeof buffer, kMaxFileBytes - bytes.size())));
         const std::streamsize got = file.gcount();
         if (got <= 0) break;
         bytes.append(buffer, static_cast<size_t>(got));
@@ -270,18 +280,29 @@ void RichText::SetSelection(int start, int length) {
 }
 
 std::string RichText::SelectedText() const {
-    return base::EncodeUtf8(plain_.substr(static_cast<size_t>(selectionStart_), static_cast<size_t>(selectionLength_)));
+    return base::EncodeUtf8(
+        plain_.substr(static_cast<size_t>(selectionStart_), static_cast<size_t>(selectionLength_)));
 }
 
 void RichText::ReplaceSelection(std::string_view text) {
     const std::u32string insert = IncomingText(text);
     const size_t start = static_cast<size_t>(selectionStart_);
-    if (selectionLength_ > 0) Delete(document_, start, start + static_cast<size_t>(selectionLength_));
+    // The new text takes the format of the first selected character, or of the one before the
+    // caret.
+    CharFormat format;
+    {
+        const std::vector<Span> spans = Spans(document_);
+        const Caret caret = Locate(spans, start);
+        const Paragraph& paragraph = At(document_, spans[caret.span].ref);
+        const bool selectedHere = selectionLength_ > 0 && caret.offset < spans[caret.span].length;
+        format = FormatAt(paragraph, caret.offset + (selectedHere ? 1 : 0));
+    }
+    if (selectionLength_ > 0)
+        Delete(document_, start, start + static_cast<size_t>(selectionLength_));
     if (!insert.empty()) {
         const std::vector<Span> spans = Spans(document_);
         const Caret caret = Locate(spans, start);
-        Paragraph& paragraph = At(document_, spans[caret.span].ref);
-        InsertChars(paragraph, caret.offset, insert, FormatAt(paragraph, caret.offset));
+        InsertChars(At(document_, spans[caret.span].ref), caret.offset, insert, format);
     }
     Edited();
     SetSelection(selectionStart_ + static_cast<int>(insert.size()), 0);

@@ -67,7 +67,8 @@ void RtfDocument::Normalise() {
             TidyTable(*table);
             if (table->rows.empty()) continue;
             // A table always follows a paragraph.
-            if (tidy.empty() || std::holds_alternative<Table>(tidy.back())) tidy.emplace_back(Paragraph{});
+            if (tidy.empty() || std::holds_alternative<Table>(tidy.back()))
+                tidy.emplace_back(Paragraph{});
         } else {
             TidyRuns(std::get<Paragraph>(block));
         }
@@ -110,10 +111,6 @@ std::u32string PlainText(const RtfDocument& document) {
     return out;
 }
 
-}  // namespace docs
-
-namespace docs {
-
 char32_t RunChar(char32_t c) {
     if (c == U'\t' || c == U'\n') return c;
     if (c == 0x2028 || c == 0x2029) return U'\n';
@@ -128,10 +125,9 @@ char32_t CodePageChar(int codePage, unsigned char byte) {
     if (codePage == 1251) return base::Cp1251Char(byte);
     // Windows-1252: 0x80..0x9F hold the typographic characters, the rest is Latin-1.
     static constexpr char32_t kHigh[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
     };
     if (byte >= 0x80 && byte < 0xA0) return kHigh[byte - 0x80];
     return byte;

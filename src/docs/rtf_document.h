@@ -22,9 +22,9 @@ struct CharFormat {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int halfPoints = 24;            // font size in half points (24 = 12 pt)
-    std::string font;               // family name; empty = the viewer's default font
-    std::optional<Rgb> colour;      // none = the automatic (default) colour
+    int halfPoints = 24;        // font size in half points (24 = 12 pt)
+    std::string font;           // family name; empty = the viewer's default font
+    std::optional<Rgb> colour;  // none = the automatic (default) colour
     bool operator==(const CharFormat&) const = default;
 };
 

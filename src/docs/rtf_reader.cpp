@@ -32,7 +32,8 @@ int DeclaredCodePage(std::string_view text) {
     if (at == std::string_view::npos) return kDefaultCodePage;
     int64_t value = 0;
     size_t i = at + 8;
-    for (int digits = 0; i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 6; ++i, ++digits) {
+    for (int digits = 0; i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 6;
+         ++i, ++digits) {
         value = value * 10 + (text[i] - '0');
     }
     return value > 0 ? static_cast<int>(value) : kDefaultCodePage;
@@ -77,14 +78,50 @@ struct FontEntry {
 // Destinations whose content is never shown, besides every \* destination.
 bool IsSkippedDestination(std::string_view word) {
     static constexpr std::array<std::string_view, 44> kSkipped = {
-        "stylesheet", "info",        "pict",        "header",       "headerl",      "headerr",
-        "headerf",    "footer",      "footerl",     "footerr",      "footerf",      "footnote",
-        "annotation", "atnid",       "atnauthor",   "atrfstart",    "atrfend",      "object",
-        "fldinst",    "themedata",   "colorschememapping", "datastore", "latentstyles", "listtable",
-        "listoverridetable", "rsidtbl", "generator", "revtbl",      "filetbl",      "xmlnstbl",
-        "userprops",  "docvar",      "template",    "pgdsctbl",     "xe",           "tc",
-        "txe",        "bkmkstart",   "bkmkend",     "nonshppict",   "shppict",      "mmathPr",
-        "private",    "pntxta",
+        "stylesheet",
+        "info",
+        "pict",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "annotation",
+        "atnid",
+        "atnauthor",
+        "atrfstart",
+        "atrfend",
+        "object",
+        "fldinst",
+        "themedata",
+        "colorschememapping",
+        "datastore",
+        "latentstyles",
+        "listtable",
+        "listoverridetable",
+        "rsidtbl",
+        "generator",
+        "revtbl",
+        "filetbl",
+        "xmlnstbl",
+        "userprops",
+        "docvar",
+        "template",
+        "pgdsctbl",
+        "xe",
+        "tc",
+        "txe",
+        "bkmkstart",
+        "bkmkend",
+        "nonshppict",
+        "shppict",
+        "mmathPr",
+        "private",
+        "pntxta",
     };
     if (word == "pntxtb" || word == "fchars" || word == "lchars" || word == "blipuid") return true;
     return std::find(kSkipped.begin(), kSkipped.end(), word) != kSkipped.end();
@@ -121,7 +158,7 @@ private:
     void ControlSymbol(char32_t symbol);
     void OpenGroup();
     void CloseGroup();
-    void Character(char32_t c);   // text as written
+    void Character(char32_t c);     // text as written
     void Byte(unsigned char byte);  // a \'hh escape
 
     // Output
@@ -282,7 +319,8 @@ void Reader::Byte(unsigned char byte) {
         return;
     }
     const GroupState& state = State();
-    if (state.destination == Destination::Skip || state.destination == Destination::ColourTable) return;
+    if (state.destination == Destination::Skip || state.destination == Destination::ColourTable)
+        return;
     if (state.destination == Destination::FontTable) {
         const int codePage = fontEntry_.charset == 204 ? 1251 : codePage_;
         base::AppendUtf8(fontEntry_.name, CodePageChar(codePage, byte));
@@ -384,8 +422,8 @@ void Reader::ControlWord(std::string_view word, std::optional<int64_t> parameter
     }
     if (word == "bin") {
         // Binary data of the given length follows; it is never text.
-        const int64_t length =
-            std::clamp<int64_t>(parameter.value_or(0), 0, static_cast<int64_t>(text_.size() - pos_));
+        const int64_t length = std::clamp<int64_t>(parameter.value_or(0), 0,
+                                                   static_cast<int64_t>(text_.size() - pos_));
         pos_ += static_cast<size_t>(length);
         return;
     }
@@ -431,8 +469,9 @@ void Reader::ControlWord(std::string_view word, std::optional<int64_t> parameter
         chars.bold = on;
     } else if (word == "i") {
         chars.italic = on;
-    } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "uldash" ||
-               word == "ulth" || word == "ulwave" || word == "uldashd" || word == "uldashdd") {
+    } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
+               word == "uldash" || word == "ulth" || word == "ulwave" || word == "uldashd" ||
+               word == "uldashdd") {
         chars.underline = on;
     } else if (word == "ulnone") {
         chars.underline = false;
@@ -548,7 +587,9 @@ CharFormat Reader::Resolve(const CharState& chars) const {
     format.underline = chars.underline;
     format.halfPoints = chars.halfPoints;
     const auto font = fonts_.find(chars.font < 0 ? defaultFont_ : chars.font);
-    if (font != fonts_.end()) format.font = font->second.name;
+    // A symbol font's characters have been turned into ordinary ones; the font itself is not
+    // needed and is often missing or has no such characters.
+    if (font != fonts_.end() && font->second.charset != 2) format.font = font->second.name;
     if (chars.colour > 0 && static_cast<size_t>(chars.colour) < colours_.size()) {
         format.colour = colours_[chars.colour];
     }
@@ -664,8 +705,9 @@ std::string RtfTextFromFile(std::string_view bytes) {
 RtfDocument ReadRtf(std::string_view rtfText) {
     std::u32string text = base::DecodeUtf8(rtfText);
     size_t start = 0;
-    while (start < text.size() && (text[start] == 0xFEFF || text[start] == ' ' || text[start] == '\t' ||
-                                   text[start] == '\r' || text[start] == '\n')) {
+    while (start < text.size() &&
+           (text[start] == 0xFEFF || text[start] == ' ' || text[start] == '\t' ||
+            text[start] == '\r' || text[start] == '\n')) {
         ++start;
     }
     const std::u32string_view body = std::u32string_view(text).substr(start);

@@ -23,7 +23,8 @@ public:
                 WriteTable(body, std::get<Table>(block));
             }
         }
-        // Font 0 has no entry: text without a font of its own is shown in the viewer's default font.
+        // Font 0 has no entry: text without a font of its own is shown in the viewer's default
+        // font.
         std::string out = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1";
         out += "{\\fonttbl";
         for (const auto& [name, number] : fonts_) {
@@ -48,7 +49,8 @@ private:
             const int number = static_cast<int>(fonts_.size()) + 1;
             fonts_.emplace(format.font, number);
         }
-        if (format.colour && std::find(colours_.begin(), colours_.end(), *format.colour) == colours_.end()) {
+        if (format.colour &&
+            std::find(colours_.begin(), colours_.end(), *format.colour) == colours_.end()) {
             colours_.push_back(*format.colour);
         }
     }
@@ -87,7 +89,10 @@ private:
     }
 
     static void AppendUnicode(std::string& out, char32_t unit) {
-        out += "\\u" + std::to_string(unit >= 0x8000 ? static_cast<int>(unit) - 65536 : static_cast<int>(unit)) + "?";
+        out += "\\u" +
+               std::to_string(unit >= 0x8000 ? static_cast<int>(unit) - 65536
+                                             : static_cast<int>(unit)) +
+               "?";
     }
 
     static void AppendText(std::string& out, const std::u32string& text) {
@@ -117,15 +122,24 @@ private:
         }
     }
 
-    void WriteParagraph(std::string& out, const Paragraph& paragraph, bool inTable, std::string_view end) {
+    void WriteParagraph(std::string& out, const Paragraph& paragraph, bool inTable,
+                        std::string_view end) {
         const ParagraphFormat& f = paragraph.format;
         out += "\\pard";
         if (inTable) out += "\\intbl";
         switch (f.alignment) {
-            case Alignment::Left: out += "\\ql"; break;
-            case Alignment::Centre: out += "\\qc"; break;
-            case Alignment::Right: out += "\\qr"; break;
-            case Alignment::Justify: out += "\\qj"; break;
+            case Alignment::Left:
+                out += "\\ql";
+                break;
+            case Alignment::Centre:
+                out += "\\qc";
+                break;
+            case Alignment::Right:
+                out += "\\qr";
+                break;
+            case Alignment::Justify:
+                out += "\\qj";
+                break;
         }
         if (f.leftIndent) out += "\\li" + std::to_string(f.leftIndent);
         if (f.rightIndent) out += "\\ri" + std::to_string(f.rightIndent);
@@ -147,7 +161,8 @@ private:
     void WriteTable(std::string& out, const Table& table) {
         for (const TableRow& row : table.rows) {
             out += "\\trowd\\trgaph108";
-            for (const TableCell& cell : row.cells) out += "\\cellx" + std::to_string(cell.rightEdge);
+            for (const TableCell& cell : row.cells)
+                out += "\\cellx" + std::to_string(cell.rightEdge);
             out += '\n';
             for (const TableCell& cell : row.cells) {
                 for (size_t i = 0; i < cell.paragraphs.size(); ++i) {

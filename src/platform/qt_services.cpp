@@ -50,14 +50,18 @@ PrintResult NoPrinter() {
 PrintResult CannotStart(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         return {false, kPrinterError,
-                "Не удалось записать файл " + FromQt(QDir::toNativeSeparators(printer.outputFileName())) + "."};
+                "Не удалось записать файл " +
+                    FromQt(QDir::toNativeSeparators(printer.outputFileName())) + "."};
     }
-    return {false, kPrinterError, "Не удалось начать печать на принтере " + FromQt(printer.printerName()) + "."};
+    return {false, kPrinterError,
+            "Не удалось начать печать на принтере " + FromQt(printer.printerName()) + "."};
 }
 
 PrintResult CannotFinish() { return {false, kPrinterError, "Не удалось завершить печать."}; }
 
-QString DocumentName() { return QStringLiteral("Зорвек-") + QDate::currentDate().toString(Qt::ISODate); }
+QString DocumentName() {
+    return QStringLiteral("Зорвек-") + QDate::currentDate().toString(Qt::ISODate);
+}
 
 // While the person chooses, the mouse pointer is the ordinary one even if the caller already
 // shows the hourglass.
@@ -91,7 +95,8 @@ bool QtPrinter::ChooseInDialog(QPrinter& printer) {
 }
 
 QString QtPrinter::PdfFileFor(const QDate& date, const QString& folder) {
-    const QString base = QDir(folder).filePath(QStringLiteral("Зорвек-") + date.toString(Qt::ISODate));
+    const QString base =
+        QDir(folder).filePath(QStringLiteral("Зорвек-") + date.toString(Qt::ISODate));
     QString path = base + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(path); ++n) path = base + QStringLiteral("-%1.pdf").arg(n);
     return path;
@@ -106,7 +111,8 @@ QtPrinter::Prepared QtPrinter::Prepare(QPrinter& printer, PrintResult& failure) 
         printer.setOutputFileName(PdfFileFor(QDate::currentDate(), QDir::homePath()));
     }
     if (chooser_ && !chooser_(printer)) return Prepared::Cancelled;
-    if (printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().isEmpty() : !printer.isValid()) {
+    if (printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().isEmpty()
+                                                      : !printer.isValid()) {
         failure = NoPrinter();
         return Prepared::Failed;
     }
@@ -121,16 +127,20 @@ PrintResult QtPrinter::PrintWidget(QWidget& widget) {
     QPrinter printer(QPrinter::HighResolution);
     PrintResult failure;
     switch (Prepare(printer, failure)) {
-        case Prepared::Cancelled: return {};
-        case Prepared::Failed: return failure;
-        case Prepared::Ready: break;
+        case Prepared::Cancelled:
+            return {};
+        case Prepared::Failed:
+            return failure;
+        case Prepared::Ready:
+            break;
     }
     const QPixmap image = widget.grab();
     QPainter painter;
     if (!painter.begin(&printer)) return CannotStart(printer);
     const QRect page = painter.viewport();
     // The window as large as the page allows, keeping its proportions.
-    const double scale = std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
+    const double scale =
+        std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
     painter.scale(scale, scale);
     painter.drawPixmap(0, 0, image);
     if (!painter.end()) return CannotFinish();
@@ -141,13 +151,17 @@ PrintResult QtPrinter::PrintDocument(QTextDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     PrintResult failure;
     switch (Prepare(printer, failure)) {
-        case Prepared::Cancelled: return {};
-        case Prepared::Failed: return failure;
-        case Prepared::Ready: break;
+        case Prepared::Cancelled:
+            return {};
+        case Prepared::Failed:
+            return failure;
+        case Prepared::Ready:
+            break;
     }
     QPainter painter;
     if (!painter.begin(&printer)) return CannotStart(printer);
-    // A copy laid out for the printer's resolution and page, with margins of its own around the text.
+    // A copy laid out for the printer's resolution and page, with margins of its own around the
+    // text.
     std::unique_ptr<QTextDocument> copy(document.clone());
     QAbstractTextDocumentLayout* layout = copy->documentLayout();
     layout->setPaintDevice(painter.device());

@@ -30,14 +30,15 @@ public:
     // Lets the person choose a printer or a file for the print about to start; false: cancelled.
     using Chooser = std::function<bool(QPrinter&)>;
 
-    QtPrinter();  // chooses in the system's print dialog
+    QtPrinter();                          // chooses in the system's print dialog
     explicit QtPrinter(Chooser chooser);  // an empty chooser prints on the default printer directly
 
     PrintResult PrintWidget(QWidget& widget) override;
     PrintResult PrintDocument(QTextDocument& document) override;
 
     static bool ChooseInDialog(QPrinter& printer);
-    // "Зорвек-<yyyy-mm-dd>.pdf" in folder; "-2", "-3", ... added so that no earlier file is overwritten.
+    // "Зорвек-<yyyy-mm-dd>.pdf" in folder; "-2", "-3", ... added so that no earlier file is
+    // overwritten.
     static QString PdfFileFor(const QDate& date, const QString& folder);
 
 private:

@@ -24,9 +24,13 @@ std::string ReadFixture(const std::string& name) {
     return bytes.str();
 }
 
-RtfDocument Fixture(const std::string& name) { return docs::ReadRtf(docs::RtfTextFromFile(ReadFixture(name))); }
+RtfDocument Fixture(const std::string& name) {
+    return docs::ReadRtf(docs::RtfTextFromFile(ReadFixture(name)));
+}
 
-std::string Plain(const RtfDocument& document) { return base::EncodeUtf8(docs::PlainText(document)); }
+std::string Plain(const RtfDocument& document) {
+    return base::EncodeUtf8(docs::PlainText(document));
+}
 
 std::string Utf8(const std::u32string& text) { return base::EncodeUtf8(text); }
 
@@ -106,7 +110,8 @@ TEST(RtfReaderFiles, WordProcessorArticleKeepsTextRunsAlignmentListAndTable) {
     EXPECT_FALSE(FormatOf(doc, "и обычный")->colour.has_value());
 
     EXPECT_EQ(ParagraphStarting(doc, "Абзац по правому краю")->format.alignment, Alignment::Right);
-    EXPECT_EQ(ParagraphStarting(doc, "Выровненный по ширине")->format.alignment, Alignment::Justify);
+    EXPECT_EQ(ParagraphStarting(doc, "Выровненный по ширине")->format.alignment,
+              Alignment::Justify);
 
     // The list shows its bullets, hanging in front of the indented text.
     const Paragraph* item = ParagraphStarting(doc, "•\tГречка");
@@ -200,7 +205,8 @@ TEST(RtfReaderFiles, WritingADocumentAndReadingItBackGivesTheSameDocument) {
                              "raw_cp1251.rtf", "unicode_escapes.rtf"}) {
         const RtfDocument doc = Fixture(name);
         const std::string written = docs::WriteRtf(doc);
-        EXPECT_TRUE(std::all_of(written.begin(), written.end(), [](char c) { return c > 0 && c < 0x7F; }))
+        EXPECT_TRUE(
+            std::all_of(written.begin(), written.end(), [](char c) { return c > 0 && c < 0x7F; }))
             << name << ": written RTF is plain ASCII";
         EXPECT_EQ(docs::ReadRtf(written), doc) << name;
     }
@@ -229,7 +235,8 @@ TEST(RtfReader, GroupsScopeCharacterFormattingAndPlainResetsIt) {
 }
 
 TEST(RtfReader, ParagraphFormattingEndsWithPard) {
-    const RtfDocument doc = docs::ReadRtf(R"({\rtf1\qc\li720\sb100 one\par two\par\pard three\par})");
+    const RtfDocument doc =
+        docs::ReadRtf(R"({\rtf1\qc\li720\sb100 one\par two\par\pard three\par})");
     const auto paragraphs = Paragraphs(doc);
     ASSERT_EQ(paragraphs.size(), 3u);
     EXPECT_EQ(paragraphs[0]->format.alignment, Alignment::Centre);
@@ -282,11 +289,13 @@ TEST(RtfReaderMalformed, UnbalancedAndTruncatedTextShowsWhatCanBeRead) {
     EXPECT_TRUE(FormatOf(docs::ReadRtf(R"({\rtf1 Hello {\b world)"), "world")->bold);
     EXPECT_EQ(Plain(docs::ReadRtf(R"({\rtf1 kept} lost)")), "kept");
     EXPECT_EQ(Plain(docs::ReadRtf(R"({\rtf1 a}}}}} b)")), "a");
-    for (const char* cut : {R"({\rtf1 abc\)", R"({\rtf1 abc\'c)", R"({\rtf1 abc\'")", R"({\rtf1 abc\u)",
-                            R"({\rtf1 abc\u-)", R"({\rtf1 abc\fs)", R"({\rtf1 abc{\*)", R"({\rtf1 abc{\fonttbl{\f0 Ari)",
+    for (const char* cut : {R"({\rtf1 abc\)", R"({\rtf1 abc\'c)", R"({\rtf1 abc\'")",
+                            R"({\rtf1 abc\u)", R"({\rtf1 abc\u-)", R"({\rtf1 abc\fs)",
+                            R"({\rtf1 abc{\*)", R"({\rtf1 abc{\fonttbl{\f0 Ari)",
                             R"({\rtf1 abc\trowd\cellx100\intbl x\cel)", R"({\rtf1 abc\bin5 xy)"}) {
         const std::string plain = Plain(docs::ReadRtf(cut));
-        EXPECT_TRUE(plain.starts_with("abc") || plain.starts_with("\nabc")) << cut << " -> " << plain;
+        EXPECT_TRUE(plain.starts_with("abc") || plain.starts_with("\nabc"))
+            << cut << " -> " << plain;
     }
 }
 

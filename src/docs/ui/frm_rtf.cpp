@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextCursor>
@@ -104,9 +105,10 @@ void frmRTF::Render() {
     auto* document = new QTextDocument(RichTextBox1);
     document->setUndoRedoEnabled(false);
     BuildTextDocument(content_.Document(), *document);
-    QTextDocument* previous = RichTextBox1->document();
+    // The text box deletes a document it made itself; the ones made here go when replaced.
+    QPointer<QTextDocument> previous = RichTextBox1->document();
     RichTextBox1->setDocument(document);
-    if (previous && previous->parent() == RichTextBox1) delete previous;
+    if (previous && previous->parent() == RichTextBox1) delete previous.data();
     ShowSelection();
 }
 
@@ -114,7 +116,8 @@ void frmRTF::ShowSelection() {
     QTextCursor cursor(RichTextBox1->document());
     const int start = content_.SelectionStart();
     cursor.setPosition(content_.Utf16Position(start));
-    cursor.setPosition(content_.Utf16Position(start + content_.SelectionLength()), QTextCursor::KeepAnchor);
+    cursor.setPosition(content_.Utf16Position(start + content_.SelectionLength()),
+                       QTextCursor::KeepAnchor);
     RichTextBox1->setTextCursor(cursor);
 }
 

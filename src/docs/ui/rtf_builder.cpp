@@ -24,28 +24,39 @@ QTextCharFormat CharFormatOf(const CharFormat& format) {
     f.setFontUnderline(format.underline);
     f.setFontPointSize(format.halfPoints / 2.0);
     if (!format.font.empty()) f.setFontFamilies({QString::fromStdString(format.font)});
-    if (format.colour) f.setForeground(QColor(format.colour->red, format.colour->green, format.colour->blue));
+    if (format.colour)
+        f.setForeground(QColor(format.colour->red, format.colour->green, format.colour->blue));
     return f;
 }
 
 QTextBlockFormat BlockFormatOf(const ParagraphFormat& format) {
     QTextBlockFormat f;
     switch (format.alignment) {
-        case Alignment::Left: f.setAlignment(Qt::AlignLeft); break;
-        case Alignment::Centre: f.setAlignment(Qt::AlignHCenter); break;
-        case Alignment::Right: f.setAlignment(Qt::AlignRight); break;
-        case Alignment::Justify: f.setAlignment(Qt::AlignJustify); break;
+        case Alignment::Left:
+            f.setAlignment(Qt::AlignLeft);
+            break;
+        case Alignment::Centre:
+            f.setAlignment(Qt::AlignHCenter);
+            break;
+        case Alignment::Right:
+            f.setAlignment(Qt::AlignRight);
+            break;
+        case Alignment::Justify:
+            f.setAlignment(Qt::AlignJustify);
+            break;
     }
     const qreal left = std::max<qreal>(0, Pixels(format.leftIndent));
     f.setLeftMargin(left);
     f.setRightMargin(std::max<qreal>(0, Pixels(format.rightIndent)));
     // A hanging first line never reaches left of the page.
-    f.setTextIndent(std::max(-left, Pixels(format.firstLineIndent)));
+    const qreal indent = std::max(-left, Pixels(format.firstLineIndent));
+    f.setTextIndent(indent);
     f.setTopMargin(Pixels(format.spaceBefore));
     f.setBottomMargin(Pixels(format.spaceAfter));
-    if (format.firstLineIndent < 0 && left > 0) {
-        // The tab after a bullet or a number goes to the paragraph's left indent.
-        f.setTabPositions({QTextOption::Tab(left, QTextOption::LeftTab)});
+    if (indent < 0) {
+        // The tab after a bullet or a number goes to the paragraph's left indent (Qt counts tab
+        // positions from where the line starts).
+        f.setTabPositions({QTextOption::Tab(-indent, QTextOption::LeftTab)});
     }
     if (format.pageBreakBefore) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     return f;
@@ -57,11 +68,13 @@ void WriteParagraph(QTextCursor& cursor, const Paragraph& paragraph, bool freshB
     const QTextCharFormat endFormat = CharFormatOf(paragraph.endFormat);
     if (freshBlock) {
         cursor.setBlockFormat(blockFormat);
-        cursor.setBlockCharFormat(endFormat);
+        // Merged, not set: in a table cell the block's character format also holds the cell's span.
+        cursor.mergeBlockCharFormat(endFormat);
     } else {
         cursor.insertBlock(blockFormat, endFormat);
     }
-    for (const Run& run : paragraph.runs) cursor.insertText(ToQString(run.text), CharFormatOf(run.format));
+    for (const Run& run : paragraph.runs)
+        cursor.insertText(ToQString(run.text), CharFormatOf(run.format));
 }
 
 QTextTableFormat TableFormatOf(const Table& table) {

@@ -34,7 +34,8 @@ void ShowDocument(platform::AppContext& context, std::string_view storedPath) {
     if (!viewer->LoadFile(path)) {
         UnloadHiddenViewer(context);
         context.messages.Show(text::FormText(kViewer, "msgUnreadable") + " " + path.string(),
-                              platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+                              platform::MessageBox::Buttons::Ok,
+                              platform::MessageBox::Icon::Warning);
         return;
     }
     context.forms.ShowModal(kViewer);

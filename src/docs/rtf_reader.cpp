@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "base/text_codec.h"
+#include "docs/rtf_escape.h"
 
 namespace docs {
 
@@ -24,19 +25,6 @@ constexpr int kMaxUnicodeSkip = 16;
 
 int Clamp(int64_t value, int low, int high) {
     return static_cast<int>(std::clamp<int64_t>(value, low, high));
-}
-
-// The code page a file names with \ansicpgN (digits right after it), or the default.
-int DeclaredCodePage(std::string_view text) {
-    const size_t at = text.find("\\ansicpg");
-    if (at == std::string_view::npos) return kDefaultCodePage;
-    int64_t value = 0;
-    size_t i = at + 8;
-    for (int digits = 0; i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 6;
-         ++i, ++digits) {
-        value = value * 10 + (text[i] - '0');
-    }
-    return value > 0 ? static_cast<int>(value) : kDefaultCodePage;
 }
 
 bool IsLetter(char32_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -688,16 +676,55 @@ RtfDocument ReadPlainText(std::u32string_view text) {
 }  // namespace
 
 std::string RtfTextFromFile(std::string_view bytes) {
-    const int codePage = DeclaredCodePage(bytes);
+    if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));  // UTF-8 text
+    size_t start = 0;
+    while (start < bytes.size() && (bytes[start] == ' ' || bytes[start] == '\r' ||
+                                    bytes[start] == '\n' || bytes[start] == '\t')) {
+        ++start;
+    }
+    // A file that is not RTF holds text in the code page of the program's stored texts.
+    if (!bytes.substr(start).starts_with("{\\rtf")) return base::Cp1251ToUtf8(bytes);
+
+    auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     std::string text;
-    text.reserve(bytes.size() + bytes.size() / 8);
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code < 0x80) {
-            text += byte;
-        } else {
-            base::AppendUtf8(text, CodePageChar(codePage, code));
+    text.reserve(bytes.size() + bytes.size() / 4);
+    for (size_t i = 0; i < bytes.size();) {
+        const auto code = static_cast<unsigned char>(bytes[i]);
+        if (code >= 0x80) {
+            AppendByteEscape(text, code);
+            ++i;
+            continue;
         }
+        if (bytes[i] != '\\' || i + 1 >= bytes.size()) {
+            text += bytes[i++];
+            continue;
+        }
+        if (!isLetter(bytes[i + 1])) {  // a control symbol: both characters as they are
+            text += bytes[i];
+            if (static_cast<unsigned char>(bytes[i + 1]) < 0x80) {
+                text += bytes[i + 1];
+                i += 2;
+            } else {
+                ++i;
+            }
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < bytes.size() && isLetter(bytes[end])) ++end;
+        const std::string_view word = bytes.substr(i + 1, end - i - 1);
+        size_t digitsEnd = end;
+        while (digitsEnd < bytes.size() && isDigit(bytes[digitsEnd])) ++digitsEnd;
+        text.append(bytes.substr(i, digitsEnd - i));
+        i = digitsEnd;
+        if (word != "bin" || digitsEnd == end) continue;
+        // Binary data: its bytes are kept one character each, so that its length still holds.
+        uint64_t length = 0;
+        for (size_t d = end; d < digitsEnd && length < bytes.size(); ++d)
+            length = length * 10 + (bytes[d] - '0');
+        if (i < bytes.size() && bytes[i] == ' ') text += bytes[i++];
+        const size_t stop = i + static_cast<size_t>(std::min<uint64_t>(length, bytes.size() - i));
+        for (; i < stop; ++i) base::AppendUtf8(text, static_cast<unsigned char>(bytes[i]));
     }
     return text;
 }

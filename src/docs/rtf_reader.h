@@ -1,11 +1,11 @@
 #pragma once
 // The program's own RTF reader.
 //
-// The viewer keeps a document's RTF text as UTF-8: the escapes (\'hh, \uN) stay as they are
-// written, and a byte 128..255 that a file holds unescaped is turned into the character it stands
-// for in the document's code page. That way the RTF text can be searched and edited as an ordinary
-// string (the placeholder \'ff\'ff\'ff stays \'ff\'ff\'ff), and text put into it, escaped or not,
-// reads back as the same characters.
+// The viewer keeps a document's RTF text as UTF-8. A file's RTF text is its bytes with every byte
+// 128..255 that the file holds unescaped written as the escape \'hh, so that it is plain ASCII
+// whichever way the file was written and a placeholder such as \'ff\'ff\'ff is found in it (an
+// escaped byte means the same as the byte itself). Text put into the RTF text may also hold any
+// character as itself, in UTF-8: it reads back as that character ("Ё" left unescaped by RtfEscape).
 #include <string>
 #include <string_view>
 
@@ -13,8 +13,9 @@
 
 namespace docs {
 
-// The RTF text of a file's bytes: bytes 128..255 are read in the code page the file names with
-// \ansicpg (Windows-1251 when it names none) and written as UTF-8; every other byte is kept.
+// The RTF text of a file's bytes: every byte 128..255 becomes \'hh, except the bytes of \bin data,
+// which are kept one character each. A file that is not RTF is taken as Windows-1251 text (or as
+// UTF-8 text when it begins with the UTF-8 mark).
 std::string RtfTextFromFile(std::string_view bytes);
 
 // Reads RTF text (UTF-8, as above) into a document. It never fails and always ends in time linear

@@ -206,6 +206,16 @@ TEST(RichTextRtf, EscapedSalutationPutIntoTheRtfTextReadsBackAsWritten) {
     EXPECT_FALSE(FormatOf(text.Document(), U"Ёлкина")->bold) << "no RTF command slipped in";
 }
 
+TEST(RichTextRtf, APlaceholderWrittenUnescapedIsFoundEscaped) {
+    testsupport::TempDir dir;
+    RichText text;
+    ASSERT_EQ(text.LoadFile(dir.Write("plan.rtf",
+                                      "{\\rtf1\\ansi\\ansicpg1251 \xff\xff\xff\xff\xff\xff\\par}")),
+              RichText::LoadResult::Loaded);
+    EXPECT_NE(text.RtfText().find(R"(\'ff\'ff\'ff\'ff\'ff\'ff)"), std::string::npos);
+    EXPECT_EQ(text.PlainText(), "яяяяяя");
+}
+
 TEST(RichTextRtf, FilesAreReadInTheirCodePageAndAMissingFileIsUnreadable) {
     testsupport::TempDir dir;
     RichText text;
@@ -214,7 +224,7 @@ TEST(RichTextRtf, FilesAreReadInTheirCodePageAndAMissingFileIsUnreadable) {
     const auto raw =
         dir.Write("raw.rtf", std::string("{\\rtf1 \xcf\xf0\xe8\xe2\xe5\xf2 \\'e0\\par}"));
     ASSERT_EQ(text.LoadFile(raw), RichText::LoadResult::Loaded);
-    EXPECT_EQ(text.RtfText(), "{\\rtf1 Привет \\'e0\\par}");
+    EXPECT_EQ(text.RtfText(), "{\\rtf1 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2 \\'e0\\par}");
     EXPECT_EQ(text.PlainText(), "Привет а");
 }
 

@@ -185,11 +185,22 @@ TEST(RtfReaderFiles, WindowsCyrillicDocumentWithEscapes) {
 
 TEST(RtfReaderFiles, UnescapedBytesAreWindowsCyrillicWhenNoCodePageIsNamed) {
     const std::string text = docs::RtfTextFromFile(ReadFixture("raw_cp1251.rtf"));
-    EXPECT_NE(text.find("Привет, мир!"), std::string::npos) << "the RTF text is UTF-8";
+    EXPECT_NE(text.find(R"(\'cf\'f0\'e8\'e2\'e5\'f2, \'ec\'e8\'f0!)"), std::string::npos)
+        << "unescaped bytes are handed out as escapes";
     const RtfDocument doc = docs::ReadRtf(text);
     EXPECT_EQ(Plain(doc), "Привет, мир!\nСъешь же ещё этих мягких французских булок.");
     EXPECT_TRUE(FormatOf(doc, "Привет")->bold);
     EXPECT_FALSE(FormatOf(doc, "Съешь")->bold);
+}
+
+TEST(RtfReaderFiles, BinaryDataByteOrderMarksAndFilesThatAreNotRtf) {
+    // \bin data keeps its length (a brace or a high byte in it is no RTF); text after it is read.
+    const std::string bin = docs::RtfTextFromFile(std::string("{\\rtf1 a{\\*\\blip\\bin4 ") +
+                                                  "\xff}{\\" + "}\xe1\xe2}");
+    EXPECT_EQ(Plain(docs::ReadRtf(bin)), "aбв");
+    EXPECT_EQ(Plain(docs::ReadRtf(docs::RtfTextFromFile("\xEF\xBB\xBF{\\rtf1 \\'e0}"))), "а");
+    EXPECT_EQ(Plain(docs::ReadRtf(docs::RtfTextFromFile("\xcf\xf0\xe8\xe2\xe5\xf2\r\n{\\b}"))),
+              "Привет\n{\\b}");
 }
 
 TEST(RtfReaderFiles, UnicodeEscapesSkipExactlyTheirFallbacks) {

@@ -25,9 +25,10 @@ public:
     // Loads a file as RTF. False when it cannot be read; the content is then unchanged.
     bool LoadFile(const std::filesystem::path& path);
 
-    // The whole RTF text, UTF-8: as loaded or set (escapes such as \'ff stay as they are written;
-    // bytes a file holds unescaped are converted from its code page), or the edited document
-    // written out again after ReplaceSelection.
+    // The whole RTF text, UTF-8: as loaded (bytes 128..255 a file holds unescaped written as \'hh,
+    // so a placeholder such as \'ff\'ff\'ff is found however the file was written) or as set, or
+    // the edited document written out again after ReplaceSelection. Text set may hold any
+    // character as itself; it shows as that character.
     const std::string& RtfText() const;
     // Replaces the whole content and shows it; the selection goes to the start.
     void SetRtfText(const std::string& rtfText);

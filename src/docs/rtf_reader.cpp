@@ -1,7 +1,6 @@
 #include "docs/rtf_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -22,6 +21,7 @@ constexpr int kMaxTwips = 31680;  // 22 inches, the largest measure word process
 constexpr int kMinHalfPoints = 2;
 constexpr int kMaxHalfPoints = 1000;
 constexpr int kMaxUnicodeSkip = 16;
+constexpr size_t kMaxFontName = 128;  // bytes
 
 int Clamp(int64_t value, int low, int high) {
     return static_cast<int>(std::clamp<int64_t>(value, low, high));
@@ -65,54 +65,18 @@ struct FontEntry {
 
 // Destinations whose content is never shown, besides every \* destination.
 bool IsSkippedDestination(std::string_view word) {
-    static constexpr std::array<std::string_view, 44> kSkipped = {
-        "stylesheet",
-        "info",
-        "pict",
-        "header",
-        "headerl",
-        "headerr",
-        "headerf",
-        "footer",
-        "footerl",
-        "footerr",
-        "footerf",
-        "footnote",
-        "annotation",
-        "atnid",
-        "atnauthor",
-        "atrfstart",
-        "atrfend",
-        "object",
-        "fldinst",
-        "themedata",
-        "colorschememapping",
-        "datastore",
-        "latentstyles",
-        "listtable",
-        "listoverridetable",
-        "rsidtbl",
-        "generator",
-        "revtbl",
-        "filetbl",
-        "xmlnstbl",
-        "userprops",
-        "docvar",
-        "template",
-        "pgdsctbl",
-        "xe",
-        "tc",
-        "txe",
-        "bkmkstart",
-        "bkmkend",
-        "nonshppict",
-        "shppict",
-        "mmathPr",
-        "private",
-        "pntxta",
+    // clang-format off
+    static constexpr std::string_view kSkipped[] = {
+        "stylesheet", "info", "pict", "object", "fldinst", "header", "headerl", "headerr", "headerf",
+        "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor",
+        "atrfstart", "atrfend", "themedata", "colorschememapping", "datastore", "latentstyles",
+        "listtable", "listoverridetable", "rsidtbl", "generator", "revtbl", "filetbl", "xmlnstbl",
+        "userprops", "docvar", "template", "pgdsctbl", "xe", "tc", "txe", "bkmkstart", "bkmkend",
+        "nonshppict", "shppict", "mmathPr", "private", "pntxta", "pntxtb", "fchars", "lchars",
+        "blipuid",
     };
-    if (word == "pntxtb" || word == "fchars" || word == "lchars" || word == "blipuid") return true;
-    return std::find(kSkipped.begin(), kSkipped.end(), word) != kSkipped.end();
+    // clang-format on
+    return std::find(std::begin(kSkipped), std::end(kSkipped), word) != std::end(kSkipped);
 }
 
 std::string CleanFontName(std::string name) {
@@ -284,7 +248,7 @@ void Reader::Character(char32_t c) {
         case Destination::FontTable:
             if (c == ';') {
                 CommitFont();
-            } else if (c >= 0x20) {
+            } else if (c >= 0x20 && fontEntry_.name.size() < kMaxFontName) {
                 base::AppendUtf8(fontEntry_.name, c);
             }
             return;
@@ -311,7 +275,8 @@ void Reader::Byte(unsigned char byte) {
         return;
     if (state.destination == Destination::FontTable) {
         const int codePage = fontEntry_.charset == 204 ? 1251 : codePage_;
-        base::AppendUtf8(fontEntry_.name, CodePageChar(codePage, byte));
+        if (fontEntry_.name.size() < kMaxFontName)
+            base::AppendUtf8(fontEntry_.name, CodePageChar(codePage, byte));
         return;
     }
     const int codePage = CodePageOfCurrentFont();

@@ -1,5 +1,6 @@
 #include "shell/ui/register_screens.h"
 
+#include "docs/ui/frm_rtf.h"
 #include "platform/app_context.h"
 #include "platform/forms.h"
 #include "shell/ui/frm_abort.h"
@@ -14,6 +15,7 @@
 namespace shell {
 
 void RegisterScreens(platform::Forms& forms) {
+    forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
     forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
     forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });
     forms.Register("frmChoice", [](platform::AppContext& c) { return new shell::frmChoice(c); });

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -11,122 +10,75 @@
 #include <vector>
 
 #include "base/text_codec.h"
+#include "docs/rich_text.h"
+#include "docs/rtf_document.h"
+#include "docs/rtf_escape.h"
+#include "docs/rtf_reader.h"
 #include "shell/main_menu.h"
 
 namespace {
 
 using docs::MarkdownToRtf;
 
-// Reads back what a viewer shows of a generated document, enough to check it: the text in UTF-8,
-// "\n" after each paragraph and table row, "|" after each cell, and [b]..[/b], [i]..[/i] around
-// bold and italic runs. The font and colour tables and "\*" destinations are skipped.
+// Reads a generated document back with the program's own reader, as the viewer does, and writes
+// down what it shows: the text in UTF-8, "\n" after each paragraph and table row, "|" after each
+// cell, and [b]..[/b], [i]..[/i] around bold and italic runs.
 std::string Shown(const std::string& rtf) {
-    struct Style {
+    const docs::RtfDocument document = docs::ReadRtf(docs::RtfTextFromFile(rtf));
+    std::string out;
+    const auto paragraph = [&out](const docs::Paragraph& p) {
         bool bold = false;
         bool italic = false;
+        const auto sync = [&](bool b, bool i) {
+            if (italic && !i) out += "[/i]";
+            if (bold && !b) out += "[/b]";
+            if (!bold && b) out += "[b]";
+            if (!italic && i) out += "[i]";
+            bold = b;
+            italic = i;
+        };
+        for (const docs::Run& run : p.runs) {
+            sync(run.format.bold, run.format.italic);
+            out += base::EncodeUtf8(run.text);
+        }
+        sync(false, false);
     };
-    std::vector<Style> groups{{}};
-    Style shown;
-    std::string out;
-    char32_t highSurrogate = 0;
-    const auto sync = [&](Style want) {
-        if (shown.italic && !want.italic) out += "[/i]";
-        if (shown.bold && !want.bold) out += "[/b]";
-        if (!shown.bold && want.bold) out += "[b]";
-        if (!shown.italic && want.italic) out += "[i]";
-        shown = want;
-    };
-    const auto put = [&](char32_t c) {
-        sync(groups.back());
-        base::AppendUtf8(out, c);
-    };
-    for (size_t i = 0; i < rtf.size();) {
-        const char c = rtf[i];
-        if (c == '{') {
-            const std::string_view rest = std::string_view(rtf).substr(i + 1);
-            if (rest.starts_with("\\fonttbl") || rest.starts_with("\\colortbl") ||
-                rest.starts_with("\\*")) {
-                int depth = 0;
-                for (; i < rtf.size(); ++i) {
-                    if (rtf[i] == '\\')
-                        ++i;
-                    else if (rtf[i] == '{')
-                        ++depth;
-                    else if (rtf[i] == '}' && --depth == 0)
-                        break;
-                }
-                ++i;
-                continue;
-            }
-            groups.push_back(groups.back());
-            ++i;
-        } else if (c == '}') {
-            if (groups.size() > 1) groups.pop_back();
-            ++i;
-        } else if (c == '\r' || c == '\n') {
-            ++i;
-        } else if (c != '\\') {
-            put(static_cast<unsigned char>(c));
-            ++i;
-        } else if (i + 1 < rtf.size() &&
-                   (rtf[i + 1] == '\\' || rtf[i + 1] == '{' || rtf[i + 1] == '}')) {
-            put(static_cast<unsigned char>(rtf[i + 1]));
-            i += 2;
-        } else if (i + 3 < rtf.size() && rtf[i + 1] == '\'') {
-            put(base::Cp1251Char(
-                static_cast<unsigned char>(std::stoi(rtf.substr(i + 2, 2), nullptr, 16))));
-            i += 4;
-        } else {
-            size_t j = i + 1;
-            while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j]))) ++j;
-            const std::string word = rtf.substr(i + 1, j - i - 1);
-            size_t k = j;
-            if (k < rtf.size() && rtf[k] == '-') ++k;
-            while (k < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[k]))) ++k;
-            const bool hasParam = k > j;
-            const long param = hasParam ? std::stol(rtf.substr(j, k - j)) : 1;
-            if (k < rtf.size() && rtf[k] == ' ') ++k;
-            i = k;
-            if (word == "par" || word == "row") {
-                sync({});
-                out += "\n";
-            } else if (word == "cell") {
-                sync({});
+    for (const docs::Block& block : document.blocks) {
+        if (const auto* p = std::get_if<docs::Paragraph>(&block)) {
+            if (p->Text().empty()) continue;  // the reader's own padding around tables
+            paragraph(*p);
+            out += "\n";
+            continue;
+        }
+        for (const docs::TableRow& row : std::get<docs::Table>(block).rows) {
+            for (const docs::TableCell& cell : row.cells) {
+                for (const docs::Paragraph& p : cell.paragraphs) paragraph(p);
                 out += "|";
-            } else if (word == "tab") {
-                put(U'\t');
-            } else if (word == "b") {
-                groups.back().bold = param != 0;
-            } else if (word == "i") {
-                groups.back().italic = param != 0;
-            } else if (word == "plain") {
-                groups.back() = {};
-            } else if (word == "u") {
-                const char32_t unit = static_cast<char32_t>(param < 0 ? param + 65536 : param);
-                if (unit >= 0xD800 && unit < 0xDC00) {
-                    highSurrogate = unit;
-                } else if (unit >= 0xDC00 && unit < 0xE000) {
-                    put(0x10000 + ((highSurrogate - 0xD800) << 10) + (unit - 0xDC00));
-                } else {
-                    put(unit);
-                }
-                ++i;  // the "?" shown by readers without Unicode
             }
+            out += "\n";
         }
     }
-    sync({});
     return out;
 }
 
-std::string Convert(const std::string& source) { return Shown(MarkdownToRtf(source)); }
-
-// The control words that open the paragraph holding `text` (from its "\pard" on).
-std::string FormatOf(const std::string& rtf, const std::string& text) {
-    const size_t at = rtf.find(text);
-    if (at == std::string::npos) return "(text not found)";
-    const size_t start = rtf.rfind("\\pard", at);
-    return start == std::string::npos ? "" : rtf.substr(start, at - start);
+// The format of the paragraph whose text starts with `start`, as the reader sees it.
+struct Shape {
+    docs::ParagraphFormat paragraph;
+    docs::CharFormat text;
+};
+Shape ShapeOf(const std::string& rtf, const std::string& start) {
+    const docs::RtfDocument document = docs::ReadRtf(docs::RtfTextFromFile(rtf));
+    for (const docs::Block& block : document.blocks) {
+        const auto* p = std::get_if<docs::Paragraph>(&block);
+        if (p && !p->runs.empty() && base::EncodeUtf8(p->Text()).starts_with(start)) {
+            return {p->format, p->runs.front().format};
+        }
+    }
+    ADD_FAILURE() << "no paragraph starts with " << start;
+    return {};
 }
+
+std::string Convert(const std::string& source) { return Shown(MarkdownToRtf(source)); }
 
 TEST(MarkdownToRtf, WritesAWholeWindows1251DocumentInPlainAscii) {
     const std::string rtf = MarkdownToRtf("# Заголовок\n\nТекст «в кавычках» — №1.\n");
@@ -174,10 +126,14 @@ TEST(MarkdownToRtf, KeepsMarkersAndPlaceholdersExactlyAsWritten) {
               "•\tПринимать [b]^^12 ^[/b] раз в день\n"
               "[b]Препарат[/b]|[b]Доза[/b]|\n"
               "яяяяяя|^^^^|\n");
-    // The program finds a placeholder in the RTF text as its escaped form, so nothing may come
-    // between the letters.
+    // The screens that fill a template find a placeholder in the viewer's RTF text by its escaped
+    // form, so nothing may come between the letters; and in the plain text by itself.
     const std::string rtf = MarkdownToRtf(source);
-    EXPECT_NE(rtf.find("\\'ff\\'ff\\'ff\\'ff\\'ff\\'ff,"), std::string::npos);
+    docs::RichText viewer;
+    viewer.SetRtfText(docs::RtfTextFromFile(rtf));
+    EXPECT_NE(viewer.RtfText().find(docs::RtfEscape("яяяяяя,")), std::string::npos);
+    EXPECT_GT(viewer.Find("яяяяяя"), 0);
+    EXPECT_EQ(viewer.Find("^^12 ^"), 7);  // after "РЕЦЕПТ "
     EXPECT_NE(rtf.find(" dd.mm.yy, "), std::string::npos);
     EXPECT_NE(rtf.find(" DDDDDD."), std::string::npos);
     EXPECT_NE(rtf.find(" ^^^^ "), std::string::npos);
@@ -212,16 +168,19 @@ TEST(MarkdownToRtf, FormatsTitleHeadingsCentredLinesAndBullets) {
               "•\tпервый пункт продолжение пункта\n"
               "•\tвторой пункт\n"
               "После списка.\n");
-    const std::string title = FormatOf(rtf, "\\'c1\\'ee\\'eb\\'fc\\'f8\\'ee\\'e9");
-    EXPECT_NE(title.find("\\qc"), std::string::npos) << title;
-    EXPECT_NE(title.find("\\fs36"), std::string::npos) << title;
-    const std::string heading = FormatOf(rtf, "\\'d0\\'e0\\'e7\\'e4\\'e5\\'eb");
-    EXPECT_EQ(heading.find("\\qc"), std::string::npos) << heading;
-    EXPECT_NE(heading.find("\\fs28"), std::string::npos) << heading;
-    EXPECT_NE(FormatOf(rtf, "\\'cf\\'ee \\'f6\\'e5\\'ed\\'f2\\'f0\\'f3").find("\\qc"),
-              std::string::npos);
-    EXPECT_EQ(FormatOf(rtf, "\\'cf\\'ee\\'f1\\'eb\\'e5").find("\\qc"), std::string::npos);
-    EXPECT_NE(FormatOf(rtf, "\\'e2\\'f2\\'ee\\'f0\\'ee\\'e9").find("\\li"), std::string::npos);
+    const Shape title = ShapeOf(rtf, "Большой");
+    EXPECT_EQ(title.paragraph.alignment, docs::Alignment::Centre);
+    EXPECT_EQ(title.text.halfPoints, 36);
+    const Shape heading = ShapeOf(rtf, "Раздел");
+    EXPECT_EQ(heading.paragraph.alignment, docs::Alignment::Left);
+    EXPECT_EQ(heading.text.halfPoints, 28);
+    EXPECT_EQ(ShapeOf(rtf, "Текст").text.halfPoints, 24);
+    EXPECT_EQ(ShapeOf(rtf, "По центру").paragraph.alignment, docs::Alignment::Centre);
+    EXPECT_EQ(ShapeOf(rtf, "После").paragraph.alignment, docs::Alignment::Left);
+    // A bullet hangs out of its indented item.
+    const Shape item = ShapeOf(rtf, "•\tвторой");
+    EXPECT_GT(item.paragraph.leftIndent, 0);
+    EXPECT_LT(item.paragraph.firstLineIndent, 0);
 
     // Without the blank the marks are text.
     EXPECT_EQ(Convert("#Хэштег\n-тире\n>>стрелки\n### три"), "#Хэштег -тире >>стрелки ### три\n");
@@ -255,19 +214,17 @@ TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {
               "Соли|ванны | обертывания|\n"
               "Грязи||\n"
               "После таблицы.\n");
-    // Three rows, each of two cells with their right edges; the last edge is the text width.
-    auto count = [&](const std::string& word) {
-        size_t n = 0;
-        for (size_t at = rtf.find(word); at != std::string::npos; at = rtf.find(word, at + 1)) ++n;
-        return n;
-    };
-    EXPECT_EQ(count("\\trowd"), 3u);
-    EXPECT_EQ(count("\\row"), 3u);
-    EXPECT_EQ(count("\\cellx"), 6u);
-    EXPECT_EQ(count("\\cellx9638"), 3u);
-    EXPECT_EQ(count("\\intbl"), 3u);
-    // The paragraph after the table is no longer in it.
-    EXPECT_EQ(FormatOf(rtf, "\\'cf\\'ee\\'f1\\'eb\\'e5").find("\\intbl"), std::string::npos);
+    // Three rows of two cells; the last cell ends at the text width (A4 less 2 cm margins).
+    const docs::RtfDocument document = docs::ReadRtf(docs::RtfTextFromFile(rtf));
+    const auto table =
+        std::find_if(document.blocks.begin(), document.blocks.end(),
+                     [](const docs::Block& b) { return std::holds_alternative<docs::Table>(b); });
+    ASSERT_NE(table, document.blocks.end());
+    for (const docs::TableRow& row : std::get<docs::Table>(*table).rows) {
+        ASSERT_EQ(row.cells.size(), 2u);
+        EXPECT_GT(row.cells[0].rightEdge, 0);
+        EXPECT_EQ(row.cells[1].rightEdge, 9638);
+    }
 
     // A column of short words beside a column of long sentences still holds its words whole:
     // "Неделя" in 11 pt bold needs about 6 x 120 twips besides the cell's margins.

@@ -206,11 +206,13 @@ bool IsFile(const std::filesystem::path& path) {
 
 void ReportMissing(platform::AppContext& context, const std::filesystem::path& path,
                    platform::MessageBox::Icon icon) {
-    context.messages.Show(text::GetBufText(1) + " " + path.string(), platform::MessageBox::Buttons::Ok, icon);
+    context.messages.Show(text::GetBufText(1) + " " + path.string(),
+                          platform::MessageBox::Buttons::Ok, icon);
 }
 
 // The viewer loaded, placed and holding the file; nullptr (reported) when the file cannot be read.
-docs::frmRTF* LoadViewer(platform::AppContext& context, const std::filesystem::path& path, bool printable) {
+docs::frmRTF* LoadViewer(platform::AppContext& context, const std::filesystem::path& path,
+                         bool printable) {
     auto* viewer = qobject_cast<docs::frmRTF*>(context.forms.Load(kViewer));
     if (!viewer) return nullptr;
     context.forms.Place(viewer, 50, 400);
@@ -220,7 +222,8 @@ docs::frmRTF* LoadViewer(platform::AppContext& context, const std::filesystem::p
     if (!viewer->LoadFile(path)) {
         context.forms.Unload(kViewer);
         context.messages.Show(text::FormText(kViewer, "msgUnreadable") + " " + path.string(),
-                              platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+                              platform::MessageBox::Buttons::Ok,
+                              platform::MessageBox::Icon::Warning);
         return nullptr;
     }
     return viewer;
@@ -242,13 +245,15 @@ void frmRecom1::cmdPreparat_Click(int index) {
 
 // The use instructions of the course, printable.
 void frmRecom1::cmdPrint_Click() {
-    if (auto* viewer = qobject_cast<docs::frmRTF*>(ctx_.forms.Load(kViewer))) viewer->SetPrintButtonVisible(true);
+    if (auto* viewer = qobject_cast<docs::frmRTF*>(ctx_.forms.Load(kViewer)))
+        viewer->SetPrintButtonVisible(true);
     docs::ShowDocument(ctx_, program1::UseInstructionsPath(courseCode_));
 }
 
 // The calendar plan of the course, addressed to the user, printable.
 void frmRecom1::cmdPlan_Click() {
-    const std::filesystem::path path = docs::ResolveDocPath(ctx_.programDir, program1::CalendarPath(courseCode_));
+    const std::filesystem::path path =
+        docs::ResolveDocPath(ctx_.programDir, program1::CalendarPath(courseCode_));
     if (!IsFile(path)) {
         ReportMissing(ctx_, path, platform::MessageBox::Icon::None);
         return;
@@ -256,7 +261,8 @@ void frmRecom1::cmdPlan_Click() {
     docs::frmRTF* viewer = LoadViewer(ctx_, path, true);
     if (!viewer) return;
     const state::SharedState& state = ctx_.state;
-    const std::string salutation = PlanSalutation(state.userSex, state.userLastName, state.userFirstName);
+    const std::string salutation =
+        PlanSalutation(state.userSex, state.userLastName, state.userFirstName);
     viewer->SetRtfText(FillSalutationRtf(viewer->RtfText(), salutation));
     ViewerText plan(*viewer);
     FillFirstPlaceholder(plan, kTextSalutationPlaceholder, salutation);

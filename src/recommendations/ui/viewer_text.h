@@ -13,14 +13,14 @@ class frmRTF;
 namespace recommendations {
 
 class ViewerText : public TemplateText {
-public:
+  public:
     explicit ViewerText(docs::frmRTF& viewer) : viewer_(viewer) {}
     long Find(std::string_view what, long from) const override;
     // Reads through the selection, which it leaves on the stretch read.
     std::string Mid(long start, long length) const override;
     void Replace(long start, long length, std::string_view with) override;
 
-private:
+  private:
     docs::frmRTF& viewer_;
 };
 

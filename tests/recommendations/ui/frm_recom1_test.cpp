@@ -1,7 +1,6 @@
 #include "recommendations/ui/frm_recom1.h"
 
 #include <QDialog>
-
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -193,7 +192,7 @@ TEST_F(FrmRecom1Test, TheNewsLinkOpensTheBrowserAndAFailureIsIgnored) {
 TEST_F(FrmRecom1Test, APreparationButtonOpensItsDescriptionAndOnlyTheDietCanBePrinted) {
     Rate(2, {50, 50, 50, 50});
     WriteDoc("ZRV-r-12-1-1.rtf", "\\'d2\\'e5\\'f0\\'e2\\'e8\\'eb");  // "Тервил"
-    WriteDoc("ZRV-r-12-1-0.rtf", "\\'c4\\'e8\\'e5\\'f2\\'e0");     // "Диета"
+    WriteDoc("ZRV-r-12-1-0.rtf", "\\'c4\\'e8\\'e5\\'f2\\'e0");       // "Диета"
     WatchViewer();
     frmRecom1* screen = Open();
     Button(screen, 1)->click();
@@ -221,7 +220,8 @@ TEST_F(FrmRecom1Test, AMissingDescriptionIsReportedWithItsPath) {
 
 TEST_F(FrmRecom1Test, UseInstructionsOfTheCourseArePrintable) {
     Rate(3, {50, 50, 50, 50});  // course "7A" shares the instructions of course "7"
-    WriteDoc("ZRV-Rec-7.rtf", "\\'cf\\'f0\\'e8\\'ec\\'e5\\'ed\\'e5\\'ed\\'e8\\'e5");  // "Применение"
+    WriteDoc("ZRV-Rec-7.rtf",
+             "\\'cf\\'f0\\'e8\\'ec\\'e5\\'ed\\'e5\\'ed\\'e8\\'e5");  // "Применение"
     WatchViewer();
     frmRecom1* screen = Open();
     screen->cmdPrint->click();
@@ -236,8 +236,9 @@ TEST_F(FrmRecom1Test, CalendarPlanCarriesTheSalutationInBothPlaces) {
     sharedState.userLastName = "Ёлкина{\\}";
     sharedState.userFirstName = "Анна";
     // "План: яяяяяя" (six escaped bytes 255), a paragraph, "Для: ^^^^, ^^^^".
-    WriteDoc("KALEND11.rtf",
-             "\\'cf\\'eb\\'e0\\'ed: \\'ff\\'ff\\'ff\\'ff\\'ff\\'ff\\par \\'c4\\'eb\\'ff: ^^^^, ^^^^");
+    WriteDoc(
+        "KALEND11.rtf",
+        "\\'cf\\'eb\\'e0\\'ed: \\'ff\\'ff\\'ff\\'ff\\'ff\\'ff\\par \\'c4\\'eb\\'ff: ^^^^, ^^^^");
     WatchViewer();
     frmRecom1* screen = Open();
     screen->cmdPlan->click();
@@ -252,7 +253,8 @@ TEST_F(FrmRecom1Test, WithoutACourseTheUseAndPlanDocumentsAreReportedMissing) {
     WatchViewer();
     frmRecom1* screen = Open();
     screen->cmdPrint->click();
-    EXPECT_FALSE(forms.IsLoaded("frmRTF"));  // no viewer with a print button is left for the next document
+    EXPECT_FALSE(
+        forms.IsLoaded("frmRTF"));  // no viewer with a print button is left for the next document
     screen->cmdPlan->click();
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, MissingMessage("ZRV-Rec-.rtf"));

@@ -1,5 +1,6 @@
 #include "recommendations/ui/frm_recom1.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -291,6 +292,11 @@ void frmRecom1::cmdClose_Click() {
     ctx_.state.recomForm = kForm;
     ctx_.forms.Show("frmEnd");
     ctx_.forms.Unload(kForm);
+}
+
+void frmRecom1::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    cmdClose_Click();
 }
 
 void frmRecom1::lblURL_Click() {

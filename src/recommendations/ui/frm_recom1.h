@@ -45,6 +45,10 @@ class frmRecom1 : public QWidget {
     QPushButton* cmdReturn;
     QPushButton* cmdClose;
 
+  protected:
+    // The window's close box ends the work with the program like cmdClose.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void BuildControls();
     void Form_Load();

@@ -165,6 +165,16 @@ TEST_F(FrmRecom1Test, CloseStoresItsNameAndOpensTheFarewellScreen) {
     EXPECT_FALSE(forms.IsLoaded("frmRecom1"));
 }
 
+TEST_F(FrmRecom1Test, TheWindowsCloseBoxAlsoLeadsToTheFarewellScreen) {
+    Rate(4, {50, 50, 50, 50});
+    frmRecom1* screen = Open();
+    screen->parentWidget()->close();  // the sub-window's close box
+    ProcessEvents();
+    EXPECT_EQ(sharedState.recomForm, "frmRecom1");
+    EXPECT_TRUE(forms.IsLoaded("frmEnd"));
+    EXPECT_FALSE(forms.IsLoaded("frmRecom1"));
+}
+
 TEST_F(FrmRecom1Test, ReturnGoesBackToTheConclusion) {
     Rate(4, {50, 50, 50, 50});
     frmRecom1* screen = Open();

@@ -3,14 +3,25 @@
 #include "platform/app_context.h"
 #include "platform/forms.h"
 #include "shell/ui/frm_mdi.h"
+#include "shell/ui/run_program.h"
+#include "testing/ui/frm_anketa.h"
+#include "testing/ui/frm_razd.h"
 
 namespace shell {
 
-void RegisterScreens(platform::Forms& forms) { (void)forms; }
+void RegisterScreens(platform::Forms& forms) {
+    forms.Register("frmRazd1", [](platform::AppContext& c) { return new testing::frmRazd1(c); });
+    forms.Register("frmRazd2", [](platform::AppContext& c) { return new testing::frmRazd2(c); });
+    forms.Register("frmRazd3", [](platform::AppContext& c) { return new testing::frmRazd3(c); });
+    forms.Register("frmRazd4", [](platform::AppContext& c) { return new testing::frmRazd4(c); });
+    forms.Register("frmRazd5", [](platform::AppContext& c) { return new testing::frmRazd5(c); });
+    forms.Register("frmRazd", [](platform::AppContext& c) { return new testing::frmRazd(c); });
+    forms.Register("frmAnketa", [](platform::AppContext& c) { return new testing::frmAnketa(c); });
+}
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {
-    (void)window;
-    (void)context;
+    QObject::connect(&window, &frmMDI::programChosen, &window,
+                     [&context](int item) { RunProgram(context, item); });
 }
 
 }  // namespace shell

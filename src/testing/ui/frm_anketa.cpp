@@ -23,7 +23,7 @@ using platform::ToQt;
 constexpr const char* kForm = "frmAnketa";
 constexpr int kPageLockMs = 500;
 constexpr int kWidthTwips = 9150;
-constexpr int kMinHeightTwips = 7200;
+constexpr int kMinHeightTwips = 6300;
 constexpr int kTopTwips = 0;
 constexpr int kLeftTwips = 150;
 
@@ -63,6 +63,13 @@ frmAnketa::frmAnketa(platform::AppContext& context, QWidget* parent)
     FrameQuestion = new QFrame(this);
     FrameQuestion->setObjectName("FrameQuestion");
     FrameQuestion->setFrameShape(QFrame::StyledPanel);
+    // The page lock only stops clicks: the question must not flicker grey after every answer.
+    QPalette steady = FrameQuestion->palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        steady.setColor(QPalette::Disabled, r, steady.color(QPalette::Active, r));
+    }
+    FrameQuestion->setPalette(steady);
     auto* frameLayout = new QVBoxLayout(FrameQuestion);
     frameLayout->setSpacing(6);
     lblQuestion = WrappingLabel(FrameQuestion, "lblQuestion");

@@ -2,10 +2,15 @@
 
 #include "platform/app_context.h"
 #include "platform/forms.h"
+#include "shell/ui/frm_abort.h"
+#include "shell/ui/frm_choice.h"
+#include "shell/ui/frm_end.h"
 #include "shell/ui/frm_mdi.h"
 #include "shell/ui/run_program.h"
 #include "testing/ui/frm_anketa.h"
 #include "testing/ui/frm_razd.h"
+#include "users/ui/frm_login.h"
+#include "users/ui/frm_regist.h"
 
 namespace shell {
 
@@ -17,6 +22,11 @@ void RegisterScreens(platform::Forms& forms) {
     forms.Register("frmRazd5", [](platform::AppContext& c) { return new testing::frmRazd5(c); });
     forms.Register("frmRazd", [](platform::AppContext& c) { return new testing::frmRazd(c); });
     forms.Register("frmAnketa", [](platform::AppContext& c) { return new testing::frmAnketa(c); });
+    forms.Register("frmChoice", [](platform::AppContext& c) { return new shell::frmChoice(c); });
+    forms.Register("frmAbort", [](platform::AppContext& c) { return new shell::frmAbort(c); });
+    forms.Register("frmEnd", [](platform::AppContext& c) { return new shell::frmEnd(c); });
+    forms.Register("frmRegist", [](platform::AppContext& c) { return new users::frmRegist(c); });
+    forms.Register("frmLogin", [](platform::AppContext& c) { return new users::frmLogin(c); });
 }
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {

@@ -1,16 +1,20 @@
 #include "shell/ui/run_program.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
+#include <filesystem>
 #include <map>
 
 #include "shell/ui/frm_mdi.h"
-#include "support/stand_in_dialogs.h"
 #include "support/ui_fixture.h"
 #include "text/catalogue.h"
+#include "users/ini_test_support.h"
 
 namespace {
 
@@ -18,8 +22,7 @@ class RunProgramTest : public testsupport::UiFixture {
 protected:
     using Reply = std::function<void(QDialog&)>;
 
-    void SetUpDialogs(const testsupport::StandInProfile& profile = {}) {
-        testsupport::RegisterStandInDialogs(forms, profile);
+    RunProgramTest() {
         forms.Register("frmWelcome", [](platform::AppContext&) { return new QWidget; });
         forms.SetModalRunner([this](QDialog& dialog) {
             const std::string name = dialog.objectName().toStdString();
@@ -35,20 +38,38 @@ protected:
         ProcessEvents();
     }
 
+    static void Press(QDialog& d, const char* button) { d.findChild<QPushButton*>(button)->click(); }
     static Reply Click(const char* button) {
-        return [button](QDialog& d) { testsupport::ClickButton(d, button); };
+        return [button](QDialog& d) { Press(d, button); };
     }
-    // Registration as a user fills it in.
-    static Reply Register(std::string yearBirth, bool female = true, std::string height = "1.75") {
+    static void Fill(QDialog& d, const char* box, const std::string& text) {
+        d.findChild<QLineEdit*>(box)->setText(QString::fromStdString(text));
+    }
+    // A new user fills in the registration.
+    static Reply Register(std::string yearBirth) {
         return [=](QDialog& d) {
-            auto& regist = dynamic_cast<testsupport::StandInRegist&>(d);
-            regist.txtLastName->setText("Петров");
-            regist.txtName->setText("Олег");
-            regist.txtYearBirth->setText(QString::fromStdString(yearBirth));
-            regist.sex[female ? 1 : 0]->click();
-            regist.txtWeight->setText("80");
-            regist.txtHeight->setText(QString::fromStdString(height));
-            testsupport::ClickButton(d, "cmdRegist");
+            Fill(d, "txtLastName", "Петров");
+            Fill(d, "txtName", "Олег");
+            Fill(d, "txtYearBirth", yearBirth);
+            d.findChild<QRadioButton*>("Option1(0)")->click();
+            Fill(d, "txtWeight", "80");
+            Fill(d, "txtHeight", "1.75");
+            Fill(d, "txtPassw", "секрет");
+            Press(d, "cmdRegist");
+        };
+    }
+    // A profile written at an earlier visit.
+    void Profile(const std::string& lastName, const std::string& name, int yearBirth, const char* sex,
+                 const char* height) {
+        initest::Put(dir.path() / "ZRVI007.ini",
+                     initest::Cp("[Settings]\r\nName=" + name + "\r\nYearBirth= " + std::to_string(yearBirth) +
+                                 "\r\nSex=" + sex + "\r\nLastName=" + lastName + "\r\nHeight=" + height +
+                                 "\r\nPassw=1234\r\n"));
+    }
+    static Reply LogIn() {
+        return [](QDialog& d) {
+            Fill(d, "txtPassw", "1234");
+            Press(d, "cmdOk");
         };
     }
     static std::string Text(QWidget& screen, const char* name) {
@@ -60,13 +81,17 @@ protected:
     }
     bool MenuEnabled(const char* name) { return mainWindow->findChild<QAction*>(name)->isEnabled(); }
     std::string Year(int age) const { return std::to_string(clock.now.year - age); }
+    size_t ProfileCount() const {
+        size_t n = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) n += entry.path().extension() == ".ini";
+        return n;
+    }
 
     std::map<std::string, Reply> replies;
     std::vector<std::string> shown;
 };
 
 TEST_F(RunProgramTest, ANewUserRegistersAndTheProgramStartsFromNothing) {
-    SetUpDialogs();
     ASSERT_TRUE(forms.IsLoaded("frmWelcome"));
     sharedState.userLastName = "Прежний";
     sharedState.userHeight = 1.9f;
@@ -76,19 +101,20 @@ TEST_F(RunProgramTest, ANewUserRegistersAndTheProgramStartsFromNothing) {
         EXPECT_EQ(Text(d, "Label1"), "УКРЕПЛЕНИЕ И ВОССТАНОВЛЕНИЕ ЗДОРОВЬЯ");
         EXPECT_EQ(QString::fromStdString(Text(d, "Label2")).replace("\n", "\r\n").toStdString(),
                   text::GetCatalogText(101));
-        testsupport::ClickButton(d, "cmdNew");
+        Press(d, "cmdNew");
     };
     replies["frmRegist"] = [this](QDialog& d) {
         EXPECT_FALSE(sharedState.navForward);
         EXPECT_EQ(sharedState.userLastName, "");
         EXPECT_EQ(sharedState.userHeight, 0.0f);
-        EXPECT_EQ(Text(d, "Label16(1)"), "");
+        EXPECT_EQ(Text(d, "Label16(1)"), " 82)");
         Register(Year(20))(d);
     };
     Choose(21);
 
     EXPECT_EQ(shown, (std::vector<std::string>{"frmChoice", "frmRegist"}));
     EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(ProfileCount(), 1u);
     EXPECT_FALSE(forms.IsLoaded("frmWelcome"));
     ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
     EXPECT_TRUE(Screen("frmRazd1")->isVisible());
@@ -106,7 +132,6 @@ TEST_F(RunProgramTest, ANewUserRegistersAndTheProgramStartsFromNothing) {
 }
 
 TEST_F(RunProgramTest, ClosingTheChoiceChangesNothing) {
-    SetUpDialogs();
     sharedState.userLastName = "Прежний";
     sharedState.curProgram = 4;
     sharedState.answers(4, 1, 1) = 2;
@@ -121,35 +146,34 @@ TEST_F(RunProgramTest, ClosingTheChoiceChangesNothing) {
         EXPECT_EQ(sharedState.answers(4, 1, 1), 2);
         EXPECT_FALSE(MenuEnabled("mInfo104"));
         EXPECT_FALSE(forms.IsLoaded("frmRazd2"));
+        EXPECT_TRUE(messages.shown.empty());
     }
 }
 
 TEST_F(RunProgramTest, AReturningUserConfirmsTheProfileAndGivesTheWeight) {
-    testsupport::StandInProfile profile;
-    profile.sex = "m";
-    profile.yearBirth = static_cast<int16_t>(clock.now.year - 45);
-    SetUpDialogs(profile);
+    Profile("Иванов", "Пётр", clock.now.year - 45, "m", "1.68");
     replies["frmChoice"] = Click("cmdSecond");
     replies["frmLogin"] = [this](QDialog& d) {
         EXPECT_TRUE(sharedState.navForward);
-        testsupport::ClickButton(d, "cmdOk");
+        LogIn()(d);
     };
     replies["frmRegist"] = [&](QDialog& d) {
         EXPECT_TRUE(sharedState.navForward);
-        EXPECT_EQ(Text(d, "txtLastName"), "Иванова");
-        EXPECT_EQ(Text(d, "txtName"), "Мария");
+        EXPECT_EQ(Text(d, "txtLastName"), "Иванов");
+        EXPECT_EQ(Text(d, "txtName"), "Пётр");
         EXPECT_EQ(Text(d, "txtYearBirth"), Year(45));
         EXPECT_EQ(Text(d, "lblNumUser"), "7");
         EXPECT_TRUE(d.findChild<QRadioButton*>("Option1(0)")->isChecked());
         EXPECT_EQ(Text(d, "cmdRegist"), "ПРОДОЛЖИТЬ");
         EXPECT_EQ(Text(d, "txtHeight"), "1.68");
         EXPECT_EQ(Text(d, "txtWeight"), "");
-        EXPECT_EQ(Text(d, "Label16(1)"), "");
-        d.findChild<QLineEdit*>("txtWeight")->setText("77");
-        testsupport::ClickButton(d, "cmdRegist");
+        EXPECT_FALSE(d.findChild<QLineEdit*>("txtPassw")->isVisible());
+        Fill(d, "txtWeight", "77");
+        Press(d, "cmdRegist");
     };
     Choose(24);
     EXPECT_EQ(shown, (std::vector<std::string>{"frmChoice", "frmLogin", "frmRegist"}));
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(forms.IsLoaded("frmRazd4"));
     EXPECT_TRUE(MenuEnabled("mInfo15"));
     EXPECT_EQ(sharedState.userWeight, 77);
@@ -160,28 +184,28 @@ TEST_F(RunProgramTest, AReturningUserConfirmsTheProfileAndGivesTheWeight) {
 }
 
 TEST_F(RunProgramTest, TheChildProgramShowsChildExamplesAndAsksTheHeightAgain) {
-    testsupport::StandInProfile profile;
-    profile.yearBirth = static_cast<int16_t>(clock.now.year - 9);
-    profile.height = 1.3f;
-    SetUpDialogs(profile);
+    Profile("Смирнова", "Катя", clock.now.year - 9, "f", "1.30");
     replies["frmChoice"] = Click("cmdSecond");
-    replies["frmLogin"] = Click("cmdOk");
+    replies["frmLogin"] = LogIn();
     replies["frmRegist"] = [&](QDialog& d) {
         EXPECT_EQ(Text(d, "Label16(1)"), "40)");
         EXPECT_EQ(Text(d, "Label16(2)"), "1.50)");
         EXPECT_EQ(Text(d, "txtHeight"), "");
         EXPECT_EQ(sharedState.userHeight, 0.0f);
         EXPECT_TRUE(d.findChild<QRadioButton*>("Option1(1)")->isChecked());
-        d.findChild<QLineEdit*>("txtHeight")->setText("1.36");
-        d.findChild<QLineEdit*>("txtWeight")->setText("30");
-        testsupport::ClickButton(d, "cmdRegist");
+        Fill(d, "txtHeight", "1.36");
+        Fill(d, "txtWeight", "30");
+        Press(d, "cmdRegist");
     };
     Choose(23);
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(forms.IsLoaded("frmRazd3"));
     EXPECT_TRUE(MenuEnabled("mInfo16"));
     EXPECT_EQ(sharedState.firstTest, 35);
+    EXPECT_FLOAT_EQ(sharedState.userHeight, 1.36f);
 
-    // A new user of the child program sees the child examples too.
+    // A new user of the child program sees the child examples too; a 16-year-old is refused
+    // and not registered.
     replies["frmChoice"] = Click("cmdNew");
     replies["frmRegist"] = [&](QDialog& d) {
         EXPECT_EQ(Text(d, "Label16(1)"), "40)");
@@ -191,10 +215,10 @@ TEST_F(RunProgramTest, TheChildProgramShowsChildExamplesAndAsksTheHeightAgain) {
     Choose(23);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Эта программа не подходит Вам по возрасту!"});
     EXPECT_FALSE(forms.IsLoaded("frmRazd3"));
+    EXPECT_EQ(ProfileCount(), 1u);
 }
 
 TEST_F(RunProgramTest, NoProgramStartsWhenTheUserGivesUpOrIsNotAdmitted) {
-    SetUpDialogs();
     sharedState.answers(1, 1, 1) = 3;
     const auto nothingStarted = [&](const char* what) {
         EXPECT_EQ(sharedState.curProgram, 0) << what;
@@ -209,10 +233,12 @@ TEST_F(RunProgramTest, NoProgramStartsWhenTheUserGivesUpOrIsNotAdmitted) {
     Choose(21);
     nothingStarted("registration cancelled");
 
+    Profile("Иванов", "Пётр", clock.now.year - 45, "m", "1.68");
     replies["frmChoice"] = Click("cmdSecond");
     replies["frmLogin"] = Click("cmdQuit");
     Choose(21);
     nothingStarted("login quit");
+    std::filesystem::remove(dir.path() / "ZRVI007.ini");
 
     // Born 61 years ago: refused by program 1, admitted by program 2.
     replies["frmChoice"] = Click("cmdNew");
@@ -220,24 +246,22 @@ TEST_F(RunProgramTest, NoProgramStartsWhenTheUserGivesUpOrIsNotAdmitted) {
     Choose(21);
     nothingStarted("too old");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Эта программа не подходит Вам по возрасту!"});
+    EXPECT_EQ(ProfileCount(), 0u);
     Choose(22);
     EXPECT_TRUE(forms.IsLoaded("frmRazd2"));
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(RunProgramTest, WithoutRegisteredUsersTheLoginScreenIsNeverShown) {
-    testsupport::StandInProfile none;
-    none.exists = false;
-    SetUpDialogs(none);
     replies["frmChoice"] = Click("cmdSecond");
     Choose(25);
     EXPECT_EQ(shown, std::vector<std::string>{"frmChoice"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"НЕТ ЗАРЕГИСТРИРОВАННЫХ ПОЛЬЗОВАТЕЛЕЙ!"});
     EXPECT_FALSE(forms.IsLoaded("frmLogin"));
     EXPECT_FALSE(forms.IsLoaded("frmRazd5"));
 }
 
 TEST_F(RunProgramTest, StartingProgramTwoAfterProgramOneClearsItsAnswers) {
-    SetUpDialogs();
     replies["frmChoice"] = Click("cmdNew");
     replies["frmRegist"] = Register(Year(35));
     Choose(21);

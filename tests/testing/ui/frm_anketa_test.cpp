@@ -1,12 +1,12 @@
 #include "testing/ui/frm_anketa.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
-#include "support/stand_in_dialogs.h"
 #include "support/ui_fixture.h"
 #include "text/catalogue.h"
 
@@ -16,8 +16,6 @@ using testing::QuestionnaireMode;
 
 class FrmAnketaTest : public testsupport::UiFixture {
 protected:
-    FrmAnketaTest() { testsupport::RegisterStandInDialogs(forms); }
-
     testing::frmAnketa* Open(int program, int firstTest, int lastTest, int test, const char* sex = "f") {
         sharedState.ResetAnswers();
         sharedState.curProgram = static_cast<int16_t>(program);
@@ -165,7 +163,7 @@ TEST_F(FrmAnketaTest, LeavingTheTestAsksFirst) {
     Choose(3);
     std::vector<const char*> answers = {"cmdNo", "cmdYes"};
     int asked = 0;
-    forms.SetModalRunner([&](QDialog& dialog) { testsupport::ClickButton(dialog, answers[asked++]); });
+    forms.SetModalRunner([&](QDialog& dialog) { dialog.findChild<QPushButton*>(answers[asked++])->click(); });
 
     Button("cmdExit")->click();
     EXPECT_EQ(asked, 1);

@@ -1,10 +1,10 @@
 #include "testing/ui/frm_razd.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
-#include "support/stand_in_dialogs.h"
 #include "support/ui_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "text/catalogue.h"
@@ -13,8 +13,6 @@ namespace {
 
 class FrmRazdTest : public testsupport::UiFixture {
 protected:
-    FrmRazdTest() { testsupport::RegisterStandInDialogs(forms); }
-
     void SetProgram(int program, int firstTest, int lastTest, const char* sex = "f") {
         sharedState.ResetAnswers();
         sharedState.curProgram = static_cast<int16_t>(program);
@@ -121,7 +119,7 @@ TEST_F(FrmRazdTest, CloseAsksAndOnlyAYesCloses) {
     forms.Show("frmRazd");
     std::vector<const char*> replies = {"cmdNo", "cmdYes", "cmdNo", "cmdYes"};
     size_t asked = 0;
-    forms.SetModalRunner([&](QDialog& dialog) { testsupport::ClickButton(dialog, replies[asked++]); });
+    forms.SetModalRunner([&](QDialog& dialog) { dialog.findChild<QPushButton*>(replies[asked++])->click(); });
     for (const char* name : {"frmRazd1", "frmRazd"}) {
         Click(name, "cmdClose");
         EXPECT_TRUE(forms.IsLoaded(name));

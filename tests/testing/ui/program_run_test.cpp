@@ -2,13 +2,13 @@
 // introductions and all four questionnaires to the end of test 14.
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include "shell/ui/frm_mdi.h"
-#include "support/stand_in_dialogs.h"
 #include "support/ui_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "text/catalogue.h"
@@ -50,19 +50,22 @@ protected:
 };
 
 TEST_F(ProgramRunTest, ProgramOneFromTheMenuToTheEndOfTest14) {
-    testsupport::RegisterStandInDialogs(forms);
     forms.SetModalRunner([&](QDialog& dialog) {
+        const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
+        const auto type = [&](const char* box, const QString& text) {
+            dialog.findChild<QLineEdit*>(box)->setText(text);  // Cyrillic cannot go through QTest::keyClicks
+        };
         if (dialog.objectName() == "frmChoice") {
-            testsupport::ClickButton(dialog, "cmdNew");
+            press("cmdNew");
         } else if (dialog.objectName() == "frmRegist") {
-            auto& regist = dynamic_cast<testsupport::StandInRegist&>(dialog);
-            regist.txtLastName->setText("Соколова");  // Cyrillic cannot be typed by QTest::keyClicks
-            regist.txtName->setText("Анна");
-            QTest::keyClicks(regist.txtYearBirth, QString::number(clock.now.year - 34));
-            regist.sex[1]->click();
-            QTest::keyClicks(regist.txtWeight, "61");
-            QTest::keyClicks(regist.txtHeight, "1.66");
-            testsupport::ClickButton(dialog, "cmdRegist");
+            type("txtLastName", "Соколова");
+            type("txtName", "Анна");
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"), QString::number(clock.now.year - 34));
+            dialog.findChild<QAbstractButton*>("Option1(1)")->click();
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtWeight"), "61");
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtHeight"), "1.66");
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "rose7");
+            press("cmdRegist");
         }
     });
     shell::frmMDI& window = OpenMainWindow();

@@ -34,16 +34,6 @@ void SetChildExamples(QWidget& regist, int item) {
     SetControlText(regist, "Label16(2)", kChildHeightExample);
 }
 
-// Program 5 has the longest introduction: its choice screen is made taller for it.
-void MakeRoomForLongIntroduction(QWidget& choice) {
-    auto* label2 = choice.findChild<QLabel*>(QStringLiteral("Label2"));
-    if (!label2) return;
-    choice.adjustSize();
-    const int d = static_cast<int>(label2->height() / 1.82);
-    label2->setMinimumHeight(label2->height() + d);
-    choice.resize(choice.width(), choice.height() + d);
-}
-
 // A new user: the registration screen allocates a new profile. False when it cannot be shown.
 bool RegisterNewUser(platform::AppContext& ctx, int item) {
     state::SharedState& s = ctx.state;
@@ -114,10 +104,10 @@ void RunProgram(platform::AppContext& ctx, int item) {
     }
     if (ctx.forms.LoadedNames().size() > 2) return;
 
-    // 2. New or returning user, under the title and introduction of the program.
+    // 2. New or returning user, under the title and introduction of the program. The screen's
+    // layout makes it as tall as the introduction needs, for every program.
     QWidget* choice = ctx.forms.Load("frmChoice");
     if (!choice) return;
-    if (item == 25) MakeRoomForLongIntroduction(*choice);
     SetControlText(*choice, "Label1", text::GetCatalogText((item % 10) * 100));
     SetControlText(*choice, "Label2", text::GetCatalogText((item % 10) * 100 + 1));
 

@@ -1,11 +1,14 @@
 #include "shell/ui/register_screens.h"
 
+#include "docs/ui/frm_rtf.h"
 #include "platform/app_context.h"
 #include "platform/forms.h"
 #include "shell/ui/frm_abort.h"
+#include "shell/ui/frm_about.h"
 #include "shell/ui/frm_choice.h"
 #include "shell/ui/frm_end.h"
 #include "shell/ui/frm_mdi.h"
+#include "shell/ui/frm_welcome.h"
 #include "shell/ui/run_program.h"
 #include "testing/ui/frm_anketa.h"
 #include "testing/ui/frm_razd.h"
@@ -22,6 +25,9 @@ void RegisterScreens(platform::Forms& forms) {
     forms.Register("frmRazd5", [](platform::AppContext& c) { return new testing::frmRazd5(c); });
     forms.Register("frmRazd", [](platform::AppContext& c) { return new testing::frmRazd(c); });
     forms.Register("frmAnketa", [](platform::AppContext& c) { return new testing::frmAnketa(c); });
+    forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
+    forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
+    forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });
     forms.Register("frmChoice", [](platform::AppContext& c) { return new shell::frmChoice(c); });
     forms.Register("frmAbort", [](platform::AppContext& c) { return new shell::frmAbort(c); });
     forms.Register("frmEnd", [](platform::AppContext& c) { return new shell::frmEnd(c); });

@@ -55,7 +55,7 @@ struct ProgramRecord {
 struct ResultsPage {
     Column current;
     std::vector<Column> history;  // newest first, at most six
-    WriteOutcome record;
+    StoreResult record;
 };
 
 // Writes the record of the current run (section nextTestNum) and reads the history.

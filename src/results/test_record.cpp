@@ -22,20 +22,20 @@ int StoredCode(const std::string& text) {
     return static_cast<int>(value);
 }
 
-WriteOutcome WriteTestRecord(ProfileStore& store, int runNumber, const base::DateTime& now,
-                             const std::vector<RecordEntry>& entries) {
-    if (!store.Write("Settings", "DateNum", std::to_string(runNumber))) return {false, "DateNum"};
+std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now, const std::vector<RecordEntry>& entries) {
     const std::string section = RecordSection(runNumber);
-    std::vector<std::pair<std::string, std::string>> keys = {{"DateTest", base::FormatDdMmYyyy(now)},
-                                                             {"TimeTest", base::FormatHhMmSs(now)}};
-    for (const RecordEntry& entry : entries) keys.emplace_back(RecordKey(entry.keyNumber), RecordValue(entry.code));
-    for (const auto& [key, value] : keys) {
-        if (!store.Write(section, key, value)) {
-            store.Write("Settings", "DateNum", std::to_string(runNumber - 1));
-            return {false, key};
-        }
+    std::vector<ProfileEntry> record = {{"Settings", "DateNum", std::to_string(runNumber)},
+                                        {section, "DateTest", base::FormatDdMmYyyy(now)},
+                                        {section, "TimeTest", base::FormatHhMmSs(now)}};
+    for (const RecordEntry& entry : entries) {
+        record.push_back({section, RecordKey(entry.keyNumber), RecordValue(entry.code)});
     }
-    return {};
+    return record;
+}
+
+StoreResult WriteTestRecord(ProfileStore& store, int runNumber, const base::DateTime& now,
+                            const std::vector<RecordEntry>& entries) {
+    return store.Write(TestRecord(runNumber, now, entries));
 }
 
 int HistoryRun::Value(int keyNumber) const {

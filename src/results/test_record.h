@@ -30,17 +30,15 @@ struct RecordEntry {
     int code;
 };
 
-struct WriteOutcome {
-    bool ok = true;
-    std::string failedKey;  // the first key that could not be written
-};
+// The values of a record in writing order: DateNum, then in section "Result" + runNumber DateTest
+// ("dd.mm.yyyy"), TimeTest ("HH:MM:SS") and the entries in their order.
+std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now, const std::vector<RecordEntry>& entries);
 
-// Writes DateNum, then in section "Result" + runNumber DateTest ("dd.mm.yyyy"), TimeTest
-// ("HH:MM:SS") and the entries in their order. Stops at the first write that fails; when that is
-// after DateNum, DateNum is set back to the previous run, so that a half-written run never hides
-// the earlier runs from the history.
-WriteOutcome WriteTestRecord(ProfileStore& store, int runNumber, const base::DateTime& now,
-                             const std::vector<RecordEntry>& entries);
+// Writes the record in one step: either the whole run is stored or the profile stays as it was,
+// so a failed write never leaves DateNum pointing at a run without a date (which would hide every
+// earlier run from the history).
+StoreResult WriteTestRecord(ProfileStore& store, int runNumber, const base::DateTime& now,
+                            const std::vector<RecordEntry>& entries);
 
 struct HistoryRun {
     int runNumber = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// A profile held in memory: records every write in order and can be told to refuse writes.
+// A profile held in memory: records every value written, in order, and can be told to refuse a
+// write (a write that fails changes nothing, as with the real profile files).
 #include <map>
 #include <set>
 #include <string>
@@ -24,11 +25,15 @@ public:
         const auto k = s->second.find(key);
         return k == s->second.end() ? defaultValue : k->second;
     }
-    bool Write(const std::string& section, const std::string& key, const std::string& value) override {
-        if (refuseAll || refusedKeys.count(key)) return false;
-        writes.emplace_back(section, key + "=" + value);
-        sections[section][key] = value;
-        return true;
+    results::StoreResult Write(const std::vector<results::ProfileEntry>& entries) override {
+        for (const auto& entry : entries) {
+            if (refuseAll || refusedKeys.count(entry.key)) return {false, "на диске нет места"};
+        }
+        for (const auto& entry : entries) {
+            writes.emplace_back(entry.section, entry.key + "=" + entry.value);
+            sections[entry.section][entry.key] = entry.value;
+        }
+        return {};
     }
     // A stored run: its date and the given keys.
     void AddRun(int run, const std::string& date, const std::map<std::string, std::string>& keys) {

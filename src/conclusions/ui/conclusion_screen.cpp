@@ -1,6 +1,7 @@
 #include "conclusions/ui/conclusion_screen.h"
 
 #include <QFrame>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,7 @@ ConclusionScreen::ConclusionScreen(platform::AppContext& context, std::string fo
     : ctx_(context), formName_(std::move(formName)), program_(program), layout_(new QVBoxLayout(this)) {
     setWindowTitle(ToQt(Caption("Caption")));
     setAutoFillBackground(true);
-    layout_->setSpacing(6);
+    layout_->setSpacing(7);
     layout_->setContentsMargins(14, 10, 14, 10);
 
     lblDate = new QLabel(this);
@@ -115,6 +116,8 @@ void ConclusionScreen::OpeningSteps() {
 void ConclusionScreen::FinishLayout() {
     layout_->addWidget(Frame1);
     layout_->addStretch();
+    // The texts wrap at the screen's width; the screen never gets so small that they are cut.
+    setMinimumSize(sizeHint());
     results::MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
 }
 
@@ -133,6 +136,12 @@ void ConclusionScreen::cmdContinue_Click() {
 void ConclusionScreen::cmdReturn_Click() {
     ctx_.forms.Unload(formName_);
     ctx_.forms.Show(RouteOf(program_).results);
+}
+
+void ConclusionScreen::closeEvent(QCloseEvent* event) {
+    // Only the answer "ДА" closes the screen, and then through the screen registry.
+    event->ignore();
+    cmdClose_Click();
 }
 
 void ConclusionScreen::cmdClose_Click() {

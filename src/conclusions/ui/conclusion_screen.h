@@ -22,6 +22,9 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // The window's own close box asks the abort question, like cmdClose.
+    void closeEvent(QCloseEvent* event) override;
+
     enum class Look { Title, Paragraph, Strong, Caption, Signature, Date };
     // A label with its design caption, added below everything added so far.
     QLabel* AddLabel(const char* name, Look look);

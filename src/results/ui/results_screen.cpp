@@ -1,6 +1,7 @@
 #include "results/ui/results_screen.h"
 
 #include <QFontMetrics>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -176,6 +177,7 @@ QSize ResultsScreen::sizeHint() const {
 }
 
 void ResultsScreen::FitIntoMainWindow() {
+    setMinimumSize(sizeHint());
     ctx_.forms.Place(this, kTopTwips, kLeftTwips);
     MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
 }
@@ -195,6 +197,12 @@ void ResultsScreen::cmdReturn_Click() {
 }
 
 void ResultsScreen::cmdPrint_Click() { docs::PrintScreen(ctx_, *this, {cmdContinue, cmdReturn, cmdClose, cmdPrint}); }
+
+void ResultsScreen::closeEvent(QCloseEvent* event) {
+    // Only the answer "ДА" closes the screen, and then through the screen registry.
+    event->ignore();
+    cmdClose_Click();
+}
 
 void ResultsScreen::cmdClose_Click() {
     ctx_.state.dlgResult = 0;

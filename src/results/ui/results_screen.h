@@ -30,6 +30,9 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // The window's own close box asks the abort question, like cmdClose.
+    void closeEvent(QCloseEvent* event) override;
+
     // Builds the grid: one row per entry of rows (with its caption label), the current column and
     // six history columns. The history cells stay hidden until filled.
     struct Row {

@@ -206,6 +206,22 @@ TEST_F(FrmRezult1Test, CloseAsksFirstAndOnlyYesClosesTheScreen) {
     EXPECT_FALSE(forms.IsLoaded("frmRezult1"));
 }
 
+TEST_F(FrmRezult1Test, TheWindowsCloseBoxAsksTheSameQuestion) {
+    OpenMainWindow();
+    RegisterAbort(2);
+    QWidget* screen = Open();
+    auto* window = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+    ASSERT_NE(window, nullptr);
+    window->close();
+    ProcessEvents();
+    EXPECT_TRUE(forms.IsLoaded("frmRezult1"));
+    EXPECT_FALSE(window->isHidden());
+    RegisterAbort(1);
+    window->close();
+    ProcessEvents();
+    EXPECT_FALSE(forms.IsLoaded("frmRezult1"));
+}
+
 TEST_F(FrmRezult1Test, PrintingLeavesTheButtonsOffThePageAndBringsThemBackEvenWhenThePrinterFails) {
     QWidget* screen = Open();
     const char* buttons[] = {"cmdContinue", "cmdReturn", "cmdPrint", "cmdClose"};

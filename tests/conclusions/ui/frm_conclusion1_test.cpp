@@ -89,6 +89,10 @@ TEST_F(FrmConclusion1Test, ArticlesStandOneBelowTheOtherInRuleOrderAboveTheButto
     for (int i = 1; i < 5; ++i) EXPECT_GT(Top(screen, order[i]), Bottom(screen, order[i - 1])) << order[i];
     EXPECT_GT(Top(screen, "Frame1"), Bottom(screen, "cmdBooks(6)"));
     EXPECT_GT(Top(screen, "Label10(0)"), Bottom(screen, "lblRez3"));
+    for (QLabel* label : screen->findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains("?frm")) << label->objectName().toStdString();
+    }
+    for (QPushButton* button : screen->findChildren<QPushButton*>()) EXPECT_FALSE(button->text().contains("?frm"));
     Shot(screen, "frmConclusion1_thin");
     if (const char* shots = std::getenv("ZORVEK_SHOTS")) mainWindow->grab().save(QString(shots) + "/frmConclusion1_main.png");
 }

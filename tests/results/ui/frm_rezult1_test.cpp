@@ -107,6 +107,11 @@ TEST_F(FrmRezult1Test, FirstRunShowsTodaysColumnOnlyAndStoresRunOne) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(Find<QPushButton>(screen, "cmdContinue")->text().toStdString(),
               "ПОЛУЧИТЕ ЗАКЛЮЧЕНИЕ ПО РЕЗУЛЬТАТАМ ТЕСТИРОВАНИЯ");
+    // Every caption comes from the screen's texts: none is a missing-text marker.
+    for (QLabel* label : screen->findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains("?frm")) << label->objectName().toStdString();
+    }
+    for (QPushButton* button : screen->findChildren<QPushButton*>()) EXPECT_FALSE(button->text().contains("?frm"));
 }
 
 TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOtherPrograms) {

@@ -37,7 +37,7 @@ Route RouteOf(int program);
 // A list whose shown items stand one below the other in the order they were shown: an item's
 // place depends only on how many items were shown before it.
 class StackedList {
-public:
+  public:
     // Shows member; returns its row (1 for the first shown item).
     int Show(int member) {
         shown_.push_back(member);
@@ -47,7 +47,7 @@ public:
     int count() const { return static_cast<int>(shown_.size()); }
     bool IsShown(int member) const;
 
-private:
+  private:
     std::vector<int> shown_;
 };
 

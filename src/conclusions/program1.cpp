@@ -18,9 +18,12 @@ int AdviceItem(int overall, int bodyMassClass) {
     static constexpr int kFair[6] = {2, 4, 5, 8, 9, 10};
     static constexpr int kPoor[6] = {3, 6, 7, 8, 9, 10};
     switch (overall) {
-        case 50: return kFair[6 - bodyMassClass];
-        case 0: return kPoor[6 - bodyMassClass];
-        default: return 0;
+        case 50:
+            return kFair[6 - bodyMassClass];
+        case 0:
+            return kPoor[6 - bodyMassClass];
+        default:
+            return 0;
     }
 }
 
@@ -57,7 +60,8 @@ Conclusion1 EvaluateConclusion1(state::SharedState& state, const Conclusion1List
     // The findings: one line per weak point; at most one of the two stress findings.
     const int s1 = base::CInt(state.testRating(11)), s2 = base::CInt(state.testRating(12));
     const int s3 = base::CInt(state.testRating(13)), s4 = base::CInt(state.testRating(14));
-    const bool found[5] = {s1 < kWeakBelow, s2 < kWeakBelow, s3 < kWeakBelow, s4 > 35 && s4 < kWeakBelow, s4 < 36};
+    const bool found[5] = {s1 < kWeakBelow, s2 < kWeakBelow,
+                           s3<kWeakBelow, s4> 35 && s4 < kWeakBelow, s4 < 36};
     result.findings = "\r\n";
     for (int item = 1; item <= 5; ++item) {
         if (!found[item - 1]) continue;

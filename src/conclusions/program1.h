@@ -16,8 +16,8 @@ inline constexpr int kBookCount1 = 6;
 // The screen's own lists, from its design captions.
 struct Conclusion1Lists {
     std::string ratingWords;  // lblRez1: "^1ХОРОШЕЕ^2УДОВЛЕТВОРИТЕЛЬНОЕ^3ПЛОХОЕ"
-    std::string advice;       // lblRez2: ten paragraphs
-    std::string findings;     // lblRez3: five findings
+    std::string advice;    // lblRez2: ten paragraphs
+    std::string findings;  // lblRez3: five findings
 };
 
 struct Conclusion1 {
@@ -25,9 +25,9 @@ struct Conclusion1 {
     std::optional<std::string> advice;      // none: lblRez2 keeps its design text
     std::string findings;                   // lblRez3: a line break, then one line per finding
     int findingsCount = 0;
-    bool findingsCaptionVisible = true;     // Label2
-    StackedList books;                      // cmdBooks members, in the order they stand
-    bool booksCaptionVisible = true;        // Label17
+    bool findingsCaptionVisible = true;  // Label2
+    StackedList books;                   // cmdBooks members, in the order they stand
+    bool booksCaptionVisible = true;     // Label17
 };
 
 // Advice item (1..10) for an overall rating R (0, 50, 100) and a body-mass class C (1..6);

@@ -18,7 +18,7 @@ struct StoreResult {
 };
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // The stored value, or defaultValue when the section or the key is absent.
     virtual std::string Read(const std::string& section, const std::string& key,

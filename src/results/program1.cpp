@@ -71,14 +71,17 @@ int CombinedClass(int bodyMassClass, int fitnessClass, int previous) {
     return kTable[bodyMassClass - 1][column];
 }
 
-int OverallRating(int combinedClass) { return combinedClass == 100 ? 5 : combinedClass == 50 ? 3 : 0; }
+int OverallRating(int combinedClass) {
+    return combinedClass == 100 ? 5 : combinedClass == 50 ? 3 : 0;
+}
 
 std::string BodyMassWord(std::string_view bodyMassWords, int bodyMassClass) {
     if (bodyMassClass < 1 || bodyMassClass > 9) return "";
     return text::GetListItem(bodyMassWords, bodyMassClass);
 }
 
-Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock, std::string_view bodyMassWords) {
+Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock,
+                        std::string_view bodyMassWords) {
     const float bmi = BodyMassIndex(state.userWeight, state.userHeight);
     const int bodyMassClass =
         BodyMassClass1(bmi, Age(state, clock), state.userSex, Rounded(state.testRating(15)));
@@ -97,7 +100,8 @@ Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock, std
     state.answers(kProgram, 15, 32) = static_cast<int16_t>(overall);
 
     Column column{{kRowDate, base::FormatDdMmYyyy(clock.Now())}};
-    for (int t = 1; t <= kProgram1Tests; ++t) column.push_back({t, RatingWord(state.answers(kProgram, t, 32))});
+    for (int t = 1; t <= kProgram1Tests; ++t)
+        column.push_back({t, RatingWord(state.answers(kProgram, t, 32))});
     column.push_back({kRowBodyMass, BodyMassWord(bodyMassWords, bodyMassClass)});
     column.push_back({kRowOverall, RatingWord(overall)});
     return column;
@@ -116,7 +120,8 @@ ProgramRecord Program1Record(const state::SharedState& state, std::string_view b
     record.historyKeys.push_back(kProgram * 100 + 15);
     record.historyColumn = [words = std::string(bodyMassWords)](const HistoryRun& run) {
         Column column{{kRowDate, run.date}};
-        for (int t = 1; t <= kProgram1Tests; ++t) column.push_back({t, RatingWord(run.Value(kProgram * 100 + t))});
+        for (int t = 1; t <= kProgram1Tests; ++t)
+            column.push_back({t, RatingWord(run.Value(kProgram * 100 + t))});
         column.push_back({kRowBodyMass, BodyMassWord(words, run.Value(kProgram * 100 + 14))});
         column.push_back({kRowOverall, RatingWord(run.Value(kProgram * 100 + 15))});
         return column;
@@ -124,10 +129,11 @@ ProgramRecord Program1Record(const state::SharedState& state, std::string_view b
     return record;
 }
 
-ResultsPage LoadProgram1Results(state::SharedState& state, const base::Clock& clock, ProfileStore& store,
-                                std::string_view bodyMassWords) {
+ResultsPage LoadProgram1Results(state::SharedState& state, const base::Clock& clock,
+                                ProfileStore& store, std::string_view bodyMassWords) {
     Column current = EvaluateProgram1(state, clock, bodyMassWords);
-    return CompleteResults(std::move(current), Program1Record(state, bodyMassWords), state, clock, store);
+    return CompleteResults(std::move(current), Program1Record(state, bodyMassWords), state, clock,
+                           store);
 }
 
 }  // namespace results

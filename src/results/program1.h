@@ -33,14 +33,15 @@ std::string BodyMassWord(std::string_view bodyMassWords, int bodyMassClass);
 
 // Runs the evaluations of program 1: writes testRating(15..17) and the summary slots
 // answers(1, 14, 31), (1, 14, 32), (1, 15, 32); returns today's grid column.
-Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock, std::string_view bodyMassWords);
+Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock,
+                        std::string_view bodyMassWords);
 
 // The record of the current run (Test101..Test104, Test114, Test115) and how a history column of
 // program 1 is shown.
 ProgramRecord Program1Record(const state::SharedState& state, std::string_view bodyMassWords);
 
 // Form_Load of the program 1 results: evaluations, record, history.
-ResultsPage LoadProgram1Results(state::SharedState& state, const base::Clock& clock, ProfileStore& store,
-                                std::string_view bodyMassWords);
+ResultsPage LoadProgram1Results(state::SharedState& state, const base::Clock& clock,
+                                ProfileStore& store, std::string_view bodyMassWords);
 
 }  // namespace results

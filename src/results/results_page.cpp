@@ -26,12 +26,13 @@ std::string RatingWord(int code) {
 
 std::string HeaderWithSalutation(std::string_view caption, std::string_view separator,
                                  const state::SharedState& state) {
-    return std::string(caption) + std::string(separator) + "г-" + state::TitleEnding(state.userSex) + " " +
-           state.userLastName + " " + state.userFirstName;
+    return std::string(caption) + std::string(separator) + "г-" +
+           state::TitleEnding(state.userSex) + " " + state.userLastName + " " + state.userFirstName;
 }
 
-ResultsPage CompleteResults(Column current, const ProgramRecord& program, const state::SharedState& state,
-                            const base::Clock& clock, ProfileStore& store) {
+ResultsPage CompleteResults(Column current, const ProgramRecord& program,
+                            const state::SharedState& state, const base::Clock& clock,
+                            ProfileStore& store) {
     ResultsPage page;
     page.current = std::move(current);
     page.record = WriteTestRecord(store, state.nextTestNum, clock.Now(), program.entries);

@@ -47,8 +47,8 @@ std::string HeaderWithSalutation(std::string_view caption, std::string_view sepa
 // How one program fills its record and reads its history.
 struct ProgramRecord {
     int program;
-    std::vector<RecordEntry> entries;   // in writing order
-    std::vector<int> historyKeys;       // the keys a history column is built from
+    std::vector<RecordEntry> entries;  // in writing order
+    std::vector<int> historyKeys;      // the keys a history column is built from
     std::function<Column(const HistoryRun&)> historyColumn;
 };
 
@@ -59,7 +59,8 @@ struct ResultsPage {
 };
 
 // Writes the record of the current run (section nextTestNum) and reads the history.
-ResultsPage CompleteResults(Column current, const ProgramRecord& program, const state::SharedState& state,
-                            const base::Clock& clock, ProfileStore& store);
+ResultsPage CompleteResults(Column current, const ProgramRecord& program,
+                            const state::SharedState& state, const base::Clock& clock,
+                            ProfileStore& store);
 
 }  // namespace results

@@ -14,7 +14,9 @@ std::string RecordKey(int keyNumber) {
     return "Test" + digits;
 }
 
-std::string RecordValue(int code) { return code < 0 ? std::to_string(code) : " " + std::to_string(code); }
+std::string RecordValue(int code) {
+    return code < 0 ? std::to_string(code) : " " + std::to_string(code);
+}
 
 int StoredCode(const std::string& text) {
     const double value = base::RoundHalfEven(base::Val(text));
@@ -22,7 +24,8 @@ int StoredCode(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now, const std::vector<RecordEntry>& entries) {
+std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now,
+                                     const std::vector<RecordEntry>& entries) {
     const std::string section = RecordSection(runNumber);
     std::vector<ProfileEntry> record = {{"Settings", "DateNum", std::to_string(runNumber)},
                                         {section, "DateTest", base::FormatDdMmYyyy(now)},
@@ -54,7 +57,8 @@ std::vector<HistoryRun> ReadHistory(ProfileStore& store, int nextTestNum, int pr
         HistoryRun entry;
         entry.runNumber = run;
         entry.date = date;
-        for (int key : keyNumbers) entry.values[key] = StoredCode(store.Read(section, RecordKey(key), "0"));
+        for (int key : keyNumbers)
+            entry.values[key] = StoredCode(store.Read(section, RecordKey(key), "0"));
         runs.push_back(std::move(entry));
     }
     return runs;

@@ -32,7 +32,8 @@ struct RecordEntry {
 
 // The values of a record in writing order: DateNum, then in section "Result" + runNumber DateTest
 // ("dd.mm.yyyy"), TimeTest ("HH:MM:SS") and the entries in their order.
-std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now, const std::vector<RecordEntry>& entries);
+std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now,
+                                     const std::vector<RecordEntry>& entries);
 
 // Writes the record in one step: either the whole run is stored or the profile stays as it was,
 // so a failed write never leaves DateNum pointing at a run without a date (which would hide every
@@ -42,8 +43,8 @@ StoreResult WriteTestRecord(ProfileStore& store, int runNumber, const base::Date
 
 struct HistoryRun {
     int runNumber = 0;
-    std::string date;             // as stored
-    std::map<int, int> values;    // key number -> stored code; a missing key is 0
+    std::string date;           // as stored
+    std::map<int, int> values;  // key number -> stored code; a missing key is 0
     int Value(int keyNumber) const;
 };
 
@@ -51,6 +52,7 @@ struct HistoryRun {
 // without a date. Runs without the program's first test key belong to another program and are
 // skipped. At most maxRuns runs.
 std::vector<HistoryRun> ReadHistory(ProfileStore& store, int nextTestNum, int program,
-                                    const std::vector<int>& keyNumbers, int maxRuns = kMaxHistoryRuns);
+                                    const std::vector<int>& keyNumbers,
+                                    int maxRuns = kMaxHistoryRuns);
 
 }  // namespace results

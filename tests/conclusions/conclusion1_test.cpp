@@ -13,16 +13,18 @@ using conclusions::EvaluateConclusion1;
 const conclusions::Conclusion1Lists kLists{
     "^1ХОРОШЕЕ^2УДОВЛЕТВОРИТЕЛЬНОЕ^3ПЛОХОЕ",
     "^1совет 1^2совет 2^3совет 3^4совет 4^5совет 5^6совет 6^7совет 7^8совет 8^9совет 9^10совет 10",
-    "^1 - детренированность^2 - питание^3 - реактивность^4 - напряжение^5 - значительное напряжение",
+    "^1 - детренированность^2 - питание^3 - реактивность^4 - напряжение^5 - значительное "
+    "напряжение",
 };
 
 class Conclusion1Test : public ::testing::Test {
-protected:
+  protected:
     Conclusion1Test() {
         state.ResetAnswers();
         state.curProgram = 1;
     }
-    conclusions::Conclusion1 Evaluate(int overall, int bodyMassClass, int s1, int s2, int s3, int s4) {
+    conclusions::Conclusion1 Evaluate(int overall, int bodyMassClass, int s1, int s2, int s3,
+                                      int s4) {
         state.testRating(17) = static_cast<float>(overall);
         state.testRating(15) = static_cast<float>(bodyMassClass);
         const int scores[4] = {s1, s2, s3, s4};
@@ -77,14 +79,17 @@ TEST_F(Conclusion1Test, NothingFoundShowsNoFindingsNoArticlesAndHidesBothCaption
 TEST_F(Conclusion1Test, ThinAndWeakEverywhereGetsFourFindingsAndFiveArticlesWithoutTheObesityOne) {
     const auto c = Evaluate(0, 1, 10, 20, 30, 20);
     EXPECT_EQ(c.findingsCount, 4);
-    EXPECT_EQ(c.findings, "\r\n - детренированность\r\n - питание\r\n - реактивность\r\n - значительное напряжение\r\n");
+    EXPECT_EQ(c.findings,
+              "\r\n - детренированность\r\n - питание\r\n - реактивность\r\n - значительное "
+              "напряжение\r\n");
     EXPECT_EQ(c.books.shown(), std::vector<int>({1, 2, 3, 4, 6}));
     EXPECT_EQ(c.advice, "совет 10");
 }
 
 TEST_F(Conclusion1Test, ObesityClassesTwoToFourOfferTheObesityArticle) {
     for (int bodyMassClass : {2, 3, 4}) {
-        EXPECT_EQ(Evaluate(0, bodyMassClass, 90, 90, 90, 90).books.shown(), std::vector<int>({5})) << bodyMassClass;
+        EXPECT_EQ(Evaluate(0, bodyMassClass, 90, 90, 90, 90).books.shown(), std::vector<int>({5}))
+            << bodyMassClass;
     }
     EXPECT_EQ(Evaluate(50, 5, 90, 90, 90, 90).books.count(), 0);
 }
@@ -94,7 +99,8 @@ TEST_F(Conclusion1Test, AdviceItemFollowsRatingAndBodyMassClass) {
     const int ratings[3] = {100, 50, 0};
     for (int r = 0; r < 3; ++r) {
         for (int c = 6; c >= 1; --c) {
-            EXPECT_EQ(conclusions::AdviceItem(ratings[r], c), expected[r][6 - c]) << ratings[r] << " " << c;
+            EXPECT_EQ(conclusions::AdviceItem(ratings[r], c), expected[r][6 - c])
+                << ratings[r] << " " << c;
         }
     }
     EXPECT_EQ(conclusions::AdviceItem(100, 0), 1);

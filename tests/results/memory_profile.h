@@ -12,7 +12,7 @@
 namespace testsupport {
 
 class MemoryProfile : public results::ProfileStore {
-public:
+  public:
     std::map<std::string, std::map<std::string, std::string>> sections;
     std::vector<std::pair<std::string, std::string>> writes;  // "section", "key=value"
     std::set<std::string> refusedKeys;                        // writes of these keys fail

@@ -15,7 +15,7 @@ using results::FitnessClass;
 const std::string kWords = "^6Хорошо^5Удовлетв^4Излишняя полнота^3Тучность^2Ожирение^1Похудание";
 
 class Program1Results : public ::testing::Test {
-protected:
+  protected:
     Program1Results() {
         state.ResetAnswers();
         state.curProgram = 1;
@@ -35,7 +35,9 @@ protected:
         const int scores[4] = {a, b, c, d};
         for (int t = 1; t <= 4; ++t) {
             state.answers(1, t, 31) = static_cast<int16_t>(scores[t - 1]);
-            state.answers(1, t, 32) = static_cast<int16_t>(scores[t - 1] < 36 ? 0 : scores[t - 1] <= 70 ? 3 : 5);
+            state.answers(1, t, 32) = static_cast<int16_t>(scores[t - 1] < 36    ? 0
+                                                           : scores[t - 1] <= 70 ? 3
+                                                                                 : 5);
         }
     }
     std::string Cell(const results::Column& column, int row) {
@@ -103,8 +105,8 @@ TEST(Fitness, LowMiddleAndHighScoresDecideTheClass) {
 
 TEST(Fitness, AgreesWithTheTableOfLowMiddleHighCounts) {
     // code = low + 10 × middle + 100 × high, for every way four scores can fall.
-    const std::map<int, int> expected = {{4, 0},    {13, 0},   {22, 0},   {103, 0},  {112, 0},
-                                         {202, 0},  {31, 50},  {40, 50},  {121, 50}, {130, 50},
+    const std::map<int, int> expected = {{4, 0},    {13, 0},   {22, 0},   {103, 0},   {112, 0},
+                                         {202, 0},  {31, 50},  {40, 50},  {121, 50},  {130, 50},
                                          {211, 50}, {220, 50}, {301, 50}, {310, 100}, {400, 100}};
     for (const auto& [code, fitness] : expected) {
         const int low = code % 10, middle = code / 10 % 10, high = code / 100;
@@ -162,8 +164,13 @@ TEST_F(Program1Results, RecordHistoryAndCurrentColumnTogether) {
     Woman35();
     Scores(80, 80, 80, 80);
     testsupport::MemoryProfile profile;
-    profile.AddRun(5, "01.06.2003", {{"Test101", " 0"}, {"Test102", " 3"}, {"Test103", " 5"}, {"Test104", " 3"},
-                                      {"Test114", " 4"}, {"Test115", " 3"}});
+    profile.AddRun(5, "01.06.2003",
+                   {{"Test101", " 0"},
+                    {"Test102", " 3"},
+                    {"Test103", " 5"},
+                    {"Test104", " 3"},
+                    {"Test114", " 4"},
+                    {"Test115", " 3"}});
     profile.AddRun(6, "01.09.2003", {{"Test301", " 5"}});
     state.nextTestNum = 7;
     const results::ResultsPage page = results::LoadProgram1Results(state, clock, profile, kWords);
@@ -216,7 +223,8 @@ TEST(Header, SalutationFollowsTheCaptionAndTheSeparator) {
     EXPECT_EQ(results::HeaderWithSalutation("Оценка показателей Вашего здоровья, ", " ", state),
               "Оценка показателей Вашего здоровья,  г-н Иванов Пётр");
     state.userSex = "";
-    EXPECT_EQ(results::HeaderWithSalutation("Заголовок,", "\r\n", state), "Заголовок,\r\nг-жа Иванов Пётр");
+    EXPECT_EQ(results::HeaderWithSalutation("Заголовок,", "\r\n", state),
+              "Заголовок,\r\nг-жа Иванов Пётр");
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ using testsupport::MemoryProfile;
 const base::DateTime kNow{2003, 12, 7, 9, 5, 3};
 
 // Program 1 keys as its results screen writes them.
-std::map<std::string, std::string> Program1Keys(const std::string& first, const std::string& overall) {
+std::map<std::string, std::string> Program1Keys(const std::string& first,
+                                                const std::string& overall) {
     return {{"Test101", first}, {"Test102", " 3"}, {"Test103", " 3"},
             {"Test104", " 3"},  {"Test114", " 5"}, {"Test115", overall}};
 }
@@ -21,12 +22,15 @@ const std::vector<int> kProgram1KeyNumbers = {101, 102, 103, 104, 114, 115};
 
 TEST(TestRecord, FirstRunWritesDateNumThenSectionResult1InOrderWithSignedValues) {
     MemoryProfile profile;
-    const auto outcome = WriteTestRecord(profile, 1, kNow, {{101, 5}, {102, 3}, {103, 0}, {104, -1}, {114, 6}, {115, 3}});
+    const auto outcome = WriteTestRecord(
+        profile, 1, kNow, {{101, 5}, {102, 3}, {103, 0}, {104, -1}, {114, 6}, {115, 3}});
     EXPECT_TRUE(outcome.ok);
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Settings", "DateNum=1"},      {"Result1", "DateTest=07.12.2003"}, {"Result1", "TimeTest=09:05:03"},
-        {"Result1", "Test101= 5"},      {"Result1", "Test102= 3"},          {"Result1", "Test103= 0"},
-        {"Result1", "Test104=-1"},      {"Result1", "Test114= 6"},          {"Result1", "Test115= 3"},
+        {"Settings", "DateNum=1"},        {"Result1", "DateTest=07.12.2003"},
+        {"Result1", "TimeTest=09:05:03"}, {"Result1", "Test101= 5"},
+        {"Result1", "Test102= 3"},        {"Result1", "Test103= 0"},
+        {"Result1", "Test104=-1"},        {"Result1", "Test114= 6"},
+        {"Result1", "Test115= 3"},
     };
     EXPECT_EQ(profile.writes, expected);
     // Nothing earlier to show.
@@ -47,8 +51,8 @@ TEST(TestRecord, TwoProgramsInOneLoginShareTheSectionWithTheLaterDateAndTime) {
     const base::DateTime later{2003, 12, 7, 9, 40, 0};
     WriteTestRecord(profile, 4, later, {{301, 3}, {302, 3}, {303, 0}, {314, 6}, {315, 0}});
     const auto& section = profile.sections["Result4"];
-    for (const char* key : {"Test101", "Test102", "Test103", "Test104", "Test114", "Test115", "Test301", "Test302",
-                            "Test303", "Test314", "Test315"}) {
+    for (const char* key : {"Test101", "Test102", "Test103", "Test104", "Test114", "Test115",
+                            "Test301", "Test302", "Test303", "Test314", "Test315"}) {
         EXPECT_EQ(section.count(key), 1u) << key;
     }
     EXPECT_EQ(section.at("TimeTest"), "09:40:00");
@@ -83,7 +87,8 @@ TEST(History, AGapInTheNumberingHidesEverythingOlder) {
 
 TEST(History, NewestFirstAtMostSixAndMissingValuesReadAsZero) {
     MemoryProfile profile;
-    for (int run = 1; run <= 9; ++run) profile.AddRun(run, "0" + std::to_string(run) + ".03.2003", Program1Keys(" 5", " 5"));
+    for (int run = 1; run <= 9; ++run)
+        profile.AddRun(run, "0" + std::to_string(run) + ".03.2003", Program1Keys(" 5", " 5"));
     // Run 9 has its first test key but lost the others.
     profile.sections["Result9"] = {{"DateTest", "09.03.2003"}, {"Test101", " 3"}};
     const auto runs = ReadHistory(profile, 10, 1, kProgram1KeyNumbers);

@@ -1,7 +1,7 @@
 #include "conclusions/ui/conclusion_screen.h"
 
-#include <QFrame>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +25,10 @@ constexpr int kScreenWidth = 880;
 }  // namespace
 
 ConclusionScreen::ConclusionScreen(platform::AppContext& context, std::string formName, int program)
-    : ctx_(context), formName_(std::move(formName)), program_(program), layout_(new QVBoxLayout(this)) {
+    : ctx_(context),
+      formName_(std::move(formName)),
+      program_(program),
+      layout_(new QVBoxLayout(this)) {
     setWindowTitle(ToQt(Caption("Caption")));
     setAutoFillBackground(true);
     layout_->setSpacing(7);
@@ -62,12 +65,16 @@ ConclusionScreen::ConclusionScreen(platform::AppContext& context, std::string fo
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 }
 
-std::string ConclusionScreen::Caption(const char* control) const { return text::FormText(formName_, control); }
+std::string ConclusionScreen::Caption(const char* control) const {
+    return text::FormText(formName_, control);
+}
 std::string ConclusionScreen::Caption(const QString& control) const {
     return text::FormText(formName_, control.toStdString());
 }
 
-QLabel* ConclusionScreen::AddLabel(const char* name, Look look) { return AddLabel(QString::fromLatin1(name), look); }
+QLabel* ConclusionScreen::AddLabel(const char* name, Look look) {
+    return AddLabel(QString::fromLatin1(name), look);
+}
 
 QLabel* ConclusionScreen::AddLabel(const QString& name, Look look) {
     QLabel* label = look == Look::Date ? lblDate : new QLabel(ToQt(Caption(name)), this);
@@ -124,7 +131,8 @@ void ConclusionScreen::FinishLayout() {
 QSize ConclusionScreen::sizeHint() const {
     const QSize hint = QWidget::sizeHint();
     const int width = std::max(hint.width(), kScreenWidth);
-    return {width, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : hint.height()};
+    return {width,
+            layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : hint.height()};
 }
 
 void ConclusionScreen::cmdContinue_Click() {

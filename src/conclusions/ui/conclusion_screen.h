@@ -16,12 +16,12 @@ class QVBoxLayout;
 namespace conclusions {
 
 class ConclusionScreen : public QWidget {
-public:
+  public:
     ConclusionScreen(platform::AppContext& context, std::string formName, int program);
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     // The window's own close box asks the abort question, like cmdClose.
     void closeEvent(QCloseEvent* event) override;
 
@@ -55,7 +55,7 @@ protected:
     QPushButton* cmdClose;
     QPushButton* cmdPrint;
 
-private:
+  private:
     QVBoxLayout* layout_;
 };
 

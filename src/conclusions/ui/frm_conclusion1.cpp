@@ -12,7 +12,8 @@ namespace conclusions {
 
 using platform::ToQt;
 
-frmConclusion1::frmConclusion1(platform::AppContext& context) : ConclusionScreen(context, "frmConclusion1", 1) {
+frmConclusion1::frmConclusion1(platform::AppContext& context)
+    : ConclusionScreen(context, "frmConclusion1", 1) {
     Label1 = AddLabel("Label1", Look::Title);
     AddLabel("lblDate", Look::Date);
     Label10_4 = AddLabel("Label10(4)", Look::Paragraph);

@@ -12,10 +12,10 @@ class QVBoxLayout;
 namespace conclusions {
 
 class frmConclusion1 : public ConclusionScreen {
-public:
+  public:
     explicit frmConclusion1(platform::AppContext& context);
 
-private:
+  private:
     void Form_Load();
     void cmdBooks_Click(int index);
     std::vector<QWidget*> HiddenWhilePrinting() const override;

@@ -8,10 +8,10 @@
 namespace results {
 
 class frmRezult1 : public ResultsScreen {
-public:
+  public:
     explicit frmRezult1(platform::AppContext& context);
 
-private:
+  private:
     void Form_Load();
 
     std::string bodyMassWords_;  // the word list kept from the design caption of Label10(5)

@@ -10,11 +10,14 @@ ProfileOpener& Opener() {
 
 // Without the profile files there is nothing to read and nowhere to store a record.
 class NoProfile : public ProfileStore {
-public:
-    std::string Read(const std::string&, const std::string&, const std::string& defaultValue) override {
+  public:
+    std::string Read(const std::string&, const std::string&,
+                     const std::string& defaultValue) override {
         return defaultValue;
     }
-    StoreResult Write(const std::vector<ProfileEntry>&) override { return {false, "файл пользователя недоступен"}; }
+    StoreResult Write(const std::vector<ProfileEntry>&) override {
+        return {false, "файл пользователя недоступен"};
+    }
 };
 
 }  // namespace

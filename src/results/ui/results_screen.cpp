@@ -1,7 +1,7 @@
 #include "results/ui/results_screen.h"
 
-#include <QFontMetrics>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,9 +37,13 @@ constexpr int kMinimumWidth = 640;
 
 }  // namespace
 
-ResultsScreen::ResultsScreen(platform::AppContext& context, std::string formName, int program, GridShape shape,
-                             const char* headerName)
-    : ctx_(context), formName_(std::move(formName)), program_(program), shape_(shape), layout_(new QVBoxLayout(this)) {
+ResultsScreen::ResultsScreen(platform::AppContext& context, std::string formName, int program,
+                             GridShape shape, const char* headerName)
+    : ctx_(context),
+      formName_(std::move(formName)),
+      program_(program),
+      shape_(shape),
+      layout_(new QVBoxLayout(this)) {
     setWindowTitle(ToQt(Caption("Caption")));
     setAutoFillBackground(true);
 
@@ -72,7 +76,9 @@ ResultsScreen::ResultsScreen(platform::AppContext& context, std::string formName
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
-std::string ResultsScreen::Caption(const char* control) const { return text::FormText(formName_, control); }
+std::string ResultsScreen::Caption(const char* control) const {
+    return text::FormText(formName_, control);
+}
 
 void ResultsScreen::BuildGrid(const std::vector<Row>& rows) {
     auto* ground = new QWidget(this);
@@ -148,7 +154,8 @@ QLabel* ResultsScreen::Cell(int index) const {
 
 void ResultsScreen::ShowPage(const ResultsPage& page) {
     for (const results::Cell& cell : page.current) {
-        if (QLabel* label = Cell(shape_.CellIndex(shape_.currentColumn, cell.row))) label->setText(ToQt(cell.text));
+        if (QLabel* label = Cell(shape_.CellIndex(shape_.currentColumn, cell.row)))
+            label->setText(ToQt(cell.text));
     }
     for (size_t n = 0; n < page.history.size(); ++n) {
         const int column = shape_.HistoryColumn(static_cast<int>(n));
@@ -166,14 +173,15 @@ void ResultsScreen::ReportRecord(const StoreResult& record) {
     const std::string list = text::FormText("results", "RecordNotWritten");
     std::string where = ctx_.state.userFile;
     if (!record.reason.empty()) where += " (" + record.reason + ")";
-    ctx_.messages.Show(text::GetListItem(list, 1) + where + text::GetListItem(list, 2), platform::MessageBox::Buttons::Ok,
-                       platform::MessageBox::Icon::Warning);
+    ctx_.messages.Show(text::GetListItem(list, 1) + where + text::GetListItem(list, 2),
+                       platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
 }
 
 QSize ResultsScreen::sizeHint() const {
     const QSize hint = QWidget::sizeHint();
     const int width = std::max(hint.width(), kMinimumWidth);
-    return {width, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : hint.height()};
+    return {width,
+            layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : hint.height()};
 }
 
 void ResultsScreen::FitIntoMainWindow() {
@@ -196,7 +204,9 @@ void ResultsScreen::cmdReturn_Click() {
     ctx_.forms.Show("frmAnketa");
 }
 
-void ResultsScreen::cmdPrint_Click() { docs::PrintScreen(ctx_, *this, {cmdContinue, cmdReturn, cmdClose, cmdPrint}); }
+void ResultsScreen::cmdPrint_Click() {
+    docs::PrintScreen(ctx_, *this, {cmdContinue, cmdReturn, cmdClose, cmdPrint});
+}
 
 void ResultsScreen::closeEvent(QCloseEvent* event) {
     // Only the answer "ДА" closes the screen, and then through the screen registry.

@@ -19,7 +19,7 @@ class QVBoxLayout;
 namespace results {
 
 class ResultsScreen : public QWidget {
-public:
+  public:
     // Where every results screen opens inside the main window, in twips.
     static constexpr int kTopTwips = 20;
     static constexpr int kLeftTwips = 440;
@@ -29,7 +29,7 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     // The window's own close box asks the abort question, like cmdClose.
     void closeEvent(QCloseEvent* event) override;
 
@@ -68,7 +68,7 @@ protected:
     QPushButton* cmdPrint;
     QPushButton* cmdClose;
 
-private:
+  private:
     QVBoxLayout* layout_;
     QGridLayout* grid_ = nullptr;
     std::map<int, QLabel*> Label10;

@@ -12,7 +12,8 @@
 
 namespace results {
 
-void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, int topTwips, int leftTwips) {
+void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, int topTwips,
+                          int leftTwips) {
     auto* main = qobject_cast<QMainWindow*>(context.forms.Find("frmMDI"));
     QMdiArea* area = context.forms.mdiArea();
     if (!main || !area || main->isMaximized() || main->isFullScreen()) return;
@@ -22,7 +23,8 @@ void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, 
     const QSize hint = screen.sizeHint();
     const int margin = 8;
     const int neededWidth = platform::Twips(leftTwips) + hint.width() + 2 * border + margin;
-    const int neededHeight = platform::Twips(topTwips) + hint.height() + title + 2 * border + margin;
+    const int neededHeight =
+        platform::Twips(topTwips) + hint.height() + title + 2 * border + margin;
     const int growWidth = std::max(0, neededWidth - area->width());
     const int growHeight = std::max(0, neededHeight - area->height());
     if (growWidth == 0 && growHeight == 0) return;

@@ -8,6 +8,7 @@ class QWidget;
 
 namespace results {
 
-void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, int topTwips, int leftTwips);
+void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, int topTwips,
+                          int leftTwips);
 
 }  // namespace results

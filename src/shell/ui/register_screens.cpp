@@ -9,8 +9,10 @@
 namespace shell {
 
 void RegisterScreens(platform::Forms& forms) {
-    forms.Register("frmRezult1", [](platform::AppContext& c) { return new results::frmRezult1(c); });
-    forms.Register("frmConclusion1", [](platform::AppContext& c) { return new conclusions::frmConclusion1(c); });
+    forms.Register("frmRezult1",
+                   [](platform::AppContext& c) { return new results::frmRezult1(c); });
+    forms.Register("frmConclusion1",
+                   [](platform::AppContext& c) { return new conclusions::frmConclusion1(c); });
 }
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {

@@ -12,7 +12,7 @@
 namespace {
 
 class FrmConclusion1Test : public testsupport::UiFixture {
-protected:
+  protected:
     FrmConclusion1Test() {
         clock.now = {2026, 12, 8, 10, 30, 0};
         sharedState.ResetAnswers();
@@ -27,7 +27,8 @@ protected:
         sharedState.testRating(17) = static_cast<float>(overall);
         sharedState.testRating(15) = static_cast<float>(bodyMassClass);
         const int scores[4] = {s1, s2, s3, s4};
-        for (int t = 1; t <= 4; ++t) sharedState.answers(1, t, 31) = static_cast<int16_t>(scores[t - 1]);
+        for (int t = 1; t <= 4; ++t)
+            sharedState.answers(1, t, 31) = static_cast<int16_t>(scores[t - 1]);
     }
     QWidget* Open() {
         QWidget* screen = forms.Show("frmConclusion1");
@@ -54,7 +55,8 @@ protected:
         return screen->findChild<QWidget*>(name)->geometry().bottom();
     }
     void Shot(QWidget* screen, const char* name) {
-        if (const char* shots = std::getenv("ZORVEK_SHOTS")) screen->grab().save(QString(shots) + "/" + name + ".png");
+        if (const char* shots = std::getenv("ZORVEK_SHOTS"))
+            screen->grab().save(QString(shots) + "/" + name + ".png");
     }
 };
 
@@ -81,20 +83,26 @@ TEST_F(FrmConclusion1Test, ArticlesStandOneBelowTheOtherInRuleOrderAboveTheButto
     OpenMainWindow();
     QWidget* screen = Open();
     EXPECT_EQ(Text(screen, "lblRez1"), "ПЛОХОЕ");
-    EXPECT_EQ(Text(screen, "lblRez2").rfind("Клиника \"Верана\" обращает Ваше внимание на понижение веса тела", 0), 0u);
+    EXPECT_EQ(Text(screen, "lblRez2")
+                  .rfind("Клиника \"Верана\" обращает Ваше внимание на понижение веса тела", 0),
+              0u);
     EXPECT_TRUE(Shown(screen, "Label2"));
     EXPECT_EQ(ShownBooks(screen), std::vector<int>({1, 2, 3, 4, 6}));
     EXPECT_GT(Top(screen, "cmdBooks(1)"), Bottom(screen, "Label17"));
-    const char* order[] = {"cmdBooks(1)", "cmdBooks(2)", "cmdBooks(3)", "cmdBooks(4)", "cmdBooks(6)"};
-    for (int i = 1; i < 5; ++i) EXPECT_GT(Top(screen, order[i]), Bottom(screen, order[i - 1])) << order[i];
+    const char* order[] = {"cmdBooks(1)", "cmdBooks(2)", "cmdBooks(3)", "cmdBooks(4)",
+                           "cmdBooks(6)"};
+    for (int i = 1; i < 5; ++i)
+        EXPECT_GT(Top(screen, order[i]), Bottom(screen, order[i - 1])) << order[i];
     EXPECT_GT(Top(screen, "Frame1"), Bottom(screen, "cmdBooks(6)"));
     EXPECT_GT(Top(screen, "Label10(0)"), Bottom(screen, "lblRez3"));
     for (QLabel* label : screen->findChildren<QLabel*>()) {
         EXPECT_FALSE(label->text().contains("?frm")) << label->objectName().toStdString();
     }
-    for (QPushButton* button : screen->findChildren<QPushButton*>()) EXPECT_FALSE(button->text().contains("?frm"));
+    for (QPushButton* button : screen->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->text().contains("?frm"));
     Shot(screen, "frmConclusion1_thin");
-    if (const char* shots = std::getenv("ZORVEK_SHOTS")) mainWindow->grab().save(QString(shots) + "/frmConclusion1_main.png");
+    if (const char* shots = std::getenv("ZORVEK_SHOTS"))
+        mainWindow->grab().save(QString(shots) + "/frmConclusion1_main.png");
 }
 
 TEST_F(FrmConclusion1Test, TwoFindingsAndTheirArticlesInTheFirstTwoRows) {
@@ -102,7 +110,8 @@ TEST_F(FrmConclusion1Test, TwoFindingsAndTheirArticlesInTheFirstTwoRows) {
     QWidget* screen = Open();
     EXPECT_EQ(Text(screen, "lblRez1"), "УДОВЛЕТВОРИТЕЛЬНОЕ");
     EXPECT_EQ(Text(screen, "lblRez3"),
-              "\n - выявленные неполадки в характере питания.\n - повышенное  психоэмоциональное напряжение\n");
+              "\n - выявленные неполадки в характере питания.\n - повышенное  психоэмоциональное "
+              "напряжение\n");
     EXPECT_EQ(ShownBooks(screen), std::vector<int>({2, 4}));
     EXPECT_GT(Top(screen, "cmdBooks(2)"), Bottom(screen, "Label17"));
     EXPECT_GT(Top(screen, "cmdBooks(4)"), Bottom(screen, "cmdBooks(2)"));
@@ -135,7 +144,9 @@ TEST_F(FrmConclusion1Test, AMaleUserAndAReopenedScreenShowTheSameTextsOnce) {
     const std::string title = Text(first, "Label1");
     const std::string findings = Text(first, "lblRez3");
     EXPECT_EQ(title, "Заключение о состоянии Вашего здоровья, г-н Иванов Пётр");
-    EXPECT_EQ(Text(first, "lblRez2").rfind("Клиника \"Верана\" особо отмечает, что у Вас определено ожирение.", 0), 0u);
+    EXPECT_EQ(Text(first, "lblRez2")
+                  .rfind("Клиника \"Верана\" особо отмечает, что у Вас определено ожирение.", 0),
+              0u);
     forms.Unload("frmConclusion1");
     ProcessEvents();
     clock.now = {2026, 12, 11, 9, 0, 0};  // reopened days later
@@ -149,8 +160,9 @@ TEST_F(FrmConclusion1Test, AMaleUserAndAReopenedScreenShowTheSameTextsOnce) {
 TEST_F(FrmConclusion1Test, PrintingHidesButtonsCaptionAndArticlesThenRestoresEachAsItWas) {
     Results(50, 5, 80, 70, 71, 36);
     QWidget* screen = Open();
-    const QStringList hiddenOnPage = {"cmdContinue", "cmdReturn", "cmdClose",    "cmdPrint",   "Label17",
-                                      "cmdBooks(1)", "cmdBooks(2)", "cmdBooks(4)", "cmdBooks(6)"};
+    const QStringList hiddenOnPage = {"cmdContinue", "cmdReturn",   "cmdClose",
+                                      "cmdPrint",    "Label17",     "cmdBooks(1)",
+                                      "cmdBooks(2)", "cmdBooks(4)", "cmdBooks(6)"};
     int visibleOnPage = 0;
     printer.onPrintWidget = [&](QWidget&) {
         for (const QString& name : hiddenOnPage) visibleOnPage += Shown(screen, name) ? 1 : 0;
@@ -187,7 +199,8 @@ TEST_F(FrmConclusion1Test, ArticleButtonsOpenTheirDocumentsOrReportThemMissing) 
     Find<QPushButton>(screen, "cmdBooks(5)")->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text.rfind("Отсутствует файл ", 0), 0u);
-    EXPECT_NE(messages.shown[0].text.find("11-1-4.rtf"), std::string::npos) << messages.shown[0].text;
+    EXPECT_NE(messages.shown[0].text.find("11-1-4.rtf"), std::string::npos)
+        << messages.shown[0].text;
 
     // With the document in place the viewer opens it.
     dir.Write("Doc/11-1-5-k.rtf", "{\\rtf1 x}");

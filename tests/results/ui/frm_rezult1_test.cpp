@@ -1,13 +1,12 @@
 #include "results/ui/frm_rezult1.h"
 
-#include "conclusions/ui/frm_conclusion1.h"
-
 #include <QDialog>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <cstdlib>
 
+#include "conclusions/ui/frm_conclusion1.h"
 #include "results/memory_profile.h"
 #include "results/ui/profile_access.h"
 #include "shell/ui/frm_mdi.h"
@@ -17,19 +16,21 @@ namespace {
 
 // Hands the test's profile to the screen without giving it away.
 class BorrowedProfile : public results::ProfileStore {
-public:
+  public:
     explicit BorrowedProfile(results::ProfileStore& profile) : profile_(profile) {}
     std::string Read(const std::string& s, const std::string& k, const std::string& d) override {
         return profile_.Read(s, k, d);
     }
-    results::StoreResult Write(const std::vector<results::ProfileEntry>& e) override { return profile_.Write(e); }
+    results::StoreResult Write(const std::vector<results::ProfileEntry>& e) override {
+        return profile_.Write(e);
+    }
 
-private:
+  private:
     results::ProfileStore& profile_;
 };
 
 class FrmRezult1Test : public testsupport::UiFixture {
-protected:
+  protected:
     FrmRezult1Test() {
         results::SetProfileOpener([this](const platform::AppContext&) {
             return std::make_unique<BorrowedProfile>(profile);
@@ -57,8 +58,9 @@ protected:
         const int scores[4] = {a, b, c, d};
         for (int t = 1; t <= 4; ++t) {
             sharedState.answers(1, t, 31) = static_cast<int16_t>(scores[t - 1]);
-            sharedState.answers(1, t, 32) =
-                static_cast<int16_t>(scores[t - 1] < 36 ? 0 : scores[t - 1] <= 70 ? 3 : 5);
+            sharedState.answers(1, t, 32) = static_cast<int16_t>(scores[t - 1] < 36    ? 0
+                                                                 : scores[t - 1] <= 70 ? 3
+                                                                                       : 5);
         }
     }
     QWidget* Open() {
@@ -111,15 +113,26 @@ TEST_F(FrmRezult1Test, FirstRunShowsTodaysColumnOnlyAndStoresRunOne) {
     for (QLabel* label : screen->findChildren<QLabel*>()) {
         EXPECT_FALSE(label->text().contains("?frm")) << label->objectName().toStdString();
     }
-    for (QPushButton* button : screen->findChildren<QPushButton*>()) EXPECT_FALSE(button->text().contains("?frm"));
+    for (QPushButton* button : screen->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->text().contains("?frm"));
 }
 
 TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOtherPrograms) {
-    profile.AddRun(1, "10.01.2026", {{"Test101", " 0"}, {"Test102", " 0"}, {"Test103", " 3"}, {"Test104", " 3"},
-                                     {"Test114", " 3"}, {"Test115", " 0"}});
+    profile.AddRun(1, "10.01.2026",
+                   {{"Test101", " 0"},
+                    {"Test102", " 0"},
+                    {"Test103", " 3"},
+                    {"Test104", " 3"},
+                    {"Test114", " 3"},
+                    {"Test115", " 0"}});
     profile.AddRun(2, "10.03.2026", {{"Test301", " 5"}, {"Test315", " 5"}});
-    profile.AddRun(3, "10.06.2026", {{"Test101", " 3"}, {"Test102", " 5"}, {"Test103", " 5"}, {"Test104", " 3"},
-                                     {"Test114", " 5"}, {"Test115", " 3"}});
+    profile.AddRun(3, "10.06.2026",
+                   {{"Test101", " 3"},
+                    {"Test102", " 5"},
+                    {"Test103", " 5"},
+                    {"Test104", " 3"},
+                    {"Test114", " 5"},
+                    {"Test115", " 3"}});
     sharedState.nextTestNum = 4;
     QWidget* screen = Open();
     EXPECT_EQ(Text(screen, "Label10(10)"), "10.06.2026");
@@ -253,10 +266,15 @@ TEST_F(FrmRezult1Test, TheMainWindowGrowsToHoldTheScreen) {
     const int before = window.width();
     const char* words[] = {" 0", " 3", " 5"};
     for (int run = 1; run <= 7; ++run) {
-        const std::string date = (run < 10 ? "0" : "") + std::to_string(run) + ".0" + std::to_string(run) + ".2026";
-        profile.AddRun(run, date, {{"Test101", words[run % 3]}, {"Test102", words[(run + 1) % 3]},
-                                   {"Test103", " 5"}, {"Test104", words[(run + 2) % 3]},
-                                   {"Test114", " " + std::to_string(1 + run % 6)}, {"Test115", words[run % 3]}});
+        const std::string date =
+            (run < 10 ? "0" : "") + std::to_string(run) + ".0" + std::to_string(run) + ".2026";
+        profile.AddRun(run, date,
+                       {{"Test101", words[run % 3]},
+                        {"Test102", words[(run + 1) % 3]},
+                        {"Test103", " 5"},
+                        {"Test104", words[(run + 2) % 3]},
+                        {"Test114", " " + std::to_string(1 + run % 6)},
+                        {"Test115", words[run % 3]}});
     }
     sharedState.nextTestNum = 8;
     QWidget* screen = Open();

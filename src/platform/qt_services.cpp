@@ -1,15 +1,22 @@
 #include "platform/qt_services.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QDate>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 #include <algorithm>
+#include <memory>
 
 #include "platform/qt_text.h"
 
@@ -40,30 +47,143 @@ PrintResult NoPrinter() {
     return {false, kPrinterError, "Принтер не найден. Установите принтер и повторите печать."};
 }
 
-bool HasPrinter() { return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty(); }
+PrintResult CannotStart(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return {false, kPrinterError,
+                "Не удалось записать файл " +
+                    FromQt(QDir::toNativeSeparators(printer.outputFileName())) + "."};
+    }
+    return {false, kPrinterError,
+            "Не удалось начать печать на принтере " + FromQt(printer.printerName()) + "."};
+}
+
+PrintResult CannotFinish() { return {false, kPrinterError, "Не удалось завершить печать."}; }
+
+QString DocumentName() {
+    return QStringLiteral("Зорвек-") + QDate::currentDate().toString(Qt::ISODate);
+}
+
+// While the person chooses, the mouse pointer is the ordinary one even if the caller already
+// shows the hourglass.
+class NormalPointer {
+public:
+    NormalPointer() : busy_(QApplication::overrideCursor() != nullptr) {
+        if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalPointer() {
+        if (busy_) QApplication::restoreOverrideCursor();
+    }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+
+private:
+    bool busy_;
+};
 
 }  // namespace
 
+QtPrinter::QtPrinter() : chooser_(&QtPrinter::ChooseInDialog) {}
+
+QtPrinter::QtPrinter(Chooser chooser) : chooser_(std::move(chooser)) {}
+
+bool QtPrinter::ChooseInDialog(QPrinter& printer) {
+    NormalPointer pointer;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPrinter::PdfFileFor(const QDate& date, const QString& folder) {
+    const QString base =
+        QDir(folder).filePath(QStringLiteral("Зорвек-") + date.toString(Qt::ISODate));
+    QString path = base + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(path); ++n) path = base + QStringLiteral("-%1.pdf").arg(n);
+    return path;
+}
+
+QtPrinter::Prepared QtPrinter::Prepare(QPrinter& printer, PrintResult& failure) {
+    printer.setDocName(DocumentName());
+    const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+    if (noPrinter && chooser_) {
+        // Nothing to print on: offer a PDF file the person can see and change in the dialog.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PdfFileFor(QDate::currentDate(), QDir::homePath()));
+    }
+    if (chooser_ && !chooser_(printer)) return Prepared::Cancelled;
+    if (printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().isEmpty()
+                                                      : !printer.isValid()) {
+        failure = NoPrinter();
+        return Prepared::Failed;
+    }
+    if (printer.outputFormat() == QPrinter::NativeFormat && noPrinter) {
+        failure = NoPrinter();
+        return Prepared::Failed;
+    }
+    return Prepared::Ready;
+}
+
 PrintResult QtPrinter::PrintWidget(QWidget& widget) {
-    if (!HasPrinter()) return NoPrinter();
     QPrinter printer(QPrinter::HighResolution);
-    if (printer.outputFormat() != QPrinter::NativeFormat) return NoPrinter();
-    QPainter painter;
-    if (!painter.begin(&printer)) return {false, kPrinterError, "Не удалось начать печать."};
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    PrintResult failure;
+    switch (Prepare(printer, failure)) {
+        case Prepared::Cancelled:
+            return {};
+        case Prepared::Failed:
+            return failure;
+        case Prepared::Ready:
+            break;
+    }
     const QPixmap image = widget.grab();
-    const double scale = std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
+    QPainter painter;
+    if (!painter.begin(&printer)) return CannotStart(printer);
+    const QRect page = painter.viewport();
+    // The window as large as the page allows, keeping its proportions.
+    const double scale =
+        std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
     painter.scale(scale, scale);
     painter.drawPixmap(0, 0, image);
-    if (!painter.end()) return {false, kPrinterError, "Не удалось завершить печать."};
+    if (!painter.end()) return CannotFinish();
     return {};
 }
 
 PrintResult QtPrinter::PrintDocument(QTextDocument& document) {
-    if (!HasPrinter()) return NoPrinter();
     QPrinter printer(QPrinter::HighResolution);
-    if (printer.outputFormat() != QPrinter::NativeFormat) return NoPrinter();
-    document.print(&printer);
+    PrintResult failure;
+    switch (Prepare(printer, failure)) {
+        case Prepared::Cancelled:
+            return {};
+        case Prepared::Failed:
+            return failure;
+        case Prepared::Ready:
+            break;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) return CannotStart(printer);
+    // A copy laid out for the printer's resolution and page, with margins of its own around the
+    // text.
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    QAbstractTextDocumentLayout* layout = copy->documentLayout();
+    layout->setPaintDevice(painter.device());
+    QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+    frame.setMargin(38);  // one centimetre, in the document's own pixels
+    copy->rootFrame()->setFrameFormat(frame);
+    const QRectF page(0, 0, painter.viewport().width(), painter.viewport().height());
+    copy->setPageSize(page.size());
+    const int pages = copy->pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !printer.newPage()) return CannotFinish();
+        painter.save();
+        const QRectF view = page.translated(0, i * page.height());
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        layout->draw(&painter, context);
+        painter.restore();
+    }
+    if (!painter.end()) return CannotFinish();
     return {};
 }
 

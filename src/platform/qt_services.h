@@ -1,7 +1,12 @@
 #pragma once
 // The Qt implementations of the platform services.
+#include <functional>
+
 #include "platform/services.h"
 
+class QDate;
+class QPrinter;
+class QString;
 class QWidget;
 
 namespace platform {
@@ -16,12 +21,31 @@ private:
     QWidget* parent_;
 };
 
-// Prints on the system's default printer. With no printer installed Qt quietly falls back to PDF
-// output without a file name; that is reported as a failure, never as success.
+// Prints through the system's print dialog, with the default printer chosen; when no printer is
+// installed the dialog offers a PDF file in the home folder instead. With no printer and nobody to
+// choose, Qt would quietly fall back to PDF output without a file name and print nothing: that is
+// reported as a failure, never as success. A person who cancels the dialog gets no message.
 class QtPrinter : public Printer {
 public:
+    // Lets the person choose a printer or a file for the print about to start; false: cancelled.
+    using Chooser = std::function<bool(QPrinter&)>;
+
+    QtPrinter();                          // chooses in the system's print dialog
+    explicit QtPrinter(Chooser chooser);  // an empty chooser prints on the default printer directly
+
     PrintResult PrintWidget(QWidget& widget) override;
     PrintResult PrintDocument(QTextDocument& document) override;
+
+    static bool ChooseInDialog(QPrinter& printer);
+    // "Зорвек-<yyyy-mm-dd>.pdf" in folder; "-2", "-3", ... added so that no earlier file is
+    // overwritten.
+    static QString PdfFileFor(const QDate& date, const QString& folder);
+
+private:
+    enum class Prepared { Ready, Cancelled, Failed };
+    Prepared Prepare(QPrinter& printer, PrintResult& failure);
+
+    Chooser chooser_;
 };
 
 class QtShell : public Shell {

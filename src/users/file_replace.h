@@ -1,0 +1,21 @@
+#pragma once
+// Replacing a file's whole content so that a crash, a full disk or a failing disk never leaves
+// half a file: the new content goes into a temporary file beside it, reaches the disk, and only
+// then takes the old file's place in one rename.
+#include <filesystem>
+#include <string_view>
+#include <sys/types.h>
+
+namespace users {
+
+struct ReplaceResult {
+    int error = 0;  // errno of the step that failed; 0 when the file has its new content
+    bool ok() const { return error == 0; }
+};
+
+// Writes bytes as the new content of file. An existing file keeps its permission bits; a new one
+// gets newFileMode. On failure the old file is untouched and no temporary file is left.
+ReplaceResult ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes,
+                                 mode_t newFileMode = 0600);
+
+}  // namespace users

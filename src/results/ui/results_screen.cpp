@@ -13,8 +13,8 @@
 #include "docs/ui/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "results/ui/profile_access.h"
 #include "results/ui/screen_room.h"
+#include "results/user_profile.h"
 #include "text/catalogue.h"
 
 namespace results {
@@ -145,7 +145,9 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows) {
     layout_->addStretch();
 }
 
-std::unique_ptr<ProfileStore> ResultsScreen::OpenProfile() const { return OpenUserProfile(ctx_); }
+std::unique_ptr<ProfileStore> ResultsScreen::OpenProfile() const {
+    return std::make_unique<UserProfile>(ctx_.state.userFile);
+}
 
 QLabel* ResultsScreen::Cell(int index) const {
     const auto it = Label10.find(index);
@@ -171,10 +173,10 @@ void ResultsScreen::ShowPage(const ResultsPage& page) {
 void ResultsScreen::ReportRecord(const StoreResult& record) {
     if (record.ok) return;
     const std::string list = text::FormText("results", "RecordNotWritten");
-    std::string where = ctx_.state.userFile;
-    if (!record.reason.empty()) where += " (" + record.reason + ")";
-    ctx_.messages.Show(text::GetListItem(list, 1) + where + text::GetListItem(list, 2),
-                       platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+    std::string message = text::GetListItem(list, 1) + ctx_.state.userFile;
+    if (!record.reason.empty()) message += text::GetListItem(list, 2) + record.reason + ".";
+    message += text::GetListItem(list, 3);
+    ctx_.messages.Show(message, platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
 }
 
 QSize ResultsScreen::sizeHint() const {

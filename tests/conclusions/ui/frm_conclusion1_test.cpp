@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <cstdlib>
 
+#include "docs/ui/frm_rtf.h"
 #include "shell/ui/frm_mdi.h"
 #include "support/ui_fixture.h"
 
@@ -202,16 +203,15 @@ TEST_F(FrmConclusion1Test, ArticleButtonsOpenTheirDocumentsOrReportThemMissing) 
     EXPECT_NE(messages.shown[0].text.find("11-1-4.rtf"), std::string::npos)
         << messages.shown[0].text;
 
-    // With the document in place the viewer opens it.
-    dir.Write("Doc/11-1-5-k.rtf", "{\\rtf1 x}");
-    bool viewerOpened = false;
-    forms.Register("frmRTF", [&](platform::AppContext&) {
-        viewerOpened = true;
-        return new QDialog;
+    // With the document in place the viewer shows it.
+    dir.Write("Doc/11-1-5-k.rtf", "{\\rtf1\\ansi\\ansicpg1251 \\'c4\\'e2\\'e8\\'e6\\'e5\\'ed\\'e8\\'e5}");
+    std::string shownText;
+    forms.SetModalRunner([&](QDialog& dialog) {
+        if (auto* viewer = qobject_cast<docs::frmRTF*>(&dialog)) shownText = viewer->PlainText();
+        dialog.close();
     });
-    forms.SetModalRunner([](QDialog& dialog) { dialog.close(); });
     Find<QPushButton>(screen, "cmdBooks(1)")->click();
-    EXPECT_TRUE(viewerOpened);
+    EXPECT_EQ(shownText, "Движение");
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(forms.IsLoaded("frmConclusion1"));
 }

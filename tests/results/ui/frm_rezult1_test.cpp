@@ -7,34 +7,15 @@
 #include <cstdlib>
 
 #include "conclusions/ui/frm_conclusion1.h"
-#include "results/memory_profile.h"
-#include "results/ui/profile_access.h"
 #include "shell/ui/frm_mdi.h"
 #include "support/ui_fixture.h"
+#include "users/ini_file.h"
 
 namespace {
-
-// Hands the test's profile to the screen without giving it away.
-class BorrowedProfile : public results::ProfileStore {
-  public:
-    explicit BorrowedProfile(results::ProfileStore& profile) : profile_(profile) {}
-    std::string Read(const std::string& s, const std::string& k, const std::string& d) override {
-        return profile_.Read(s, k, d);
-    }
-    results::StoreResult Write(const std::vector<results::ProfileEntry>& e) override {
-        return profile_.Write(e);
-    }
-
-  private:
-    results::ProfileStore& profile_;
-};
 
 class FrmRezult1Test : public testsupport::UiFixture {
   protected:
     FrmRezult1Test() {
-        results::SetProfileOpener([this](const platform::AppContext&) {
-            return std::make_unique<BorrowedProfile>(profile);
-        });
         // A woman of 35, 1.65 m and 68 kg, at the end of program 1.
         clock.now = {2026, 12, 8, 10, 30, 0};
         sharedState.ResetAnswers();
@@ -52,8 +33,6 @@ class FrmRezult1Test : public testsupport::UiFixture {
         sharedState.nextTestNum = 1;
         Scores(40, 60, 75, 80);
     }
-    ~FrmRezult1Test() override { results::SetProfileOpener(nullptr); }
-
     void Scores(int a, int b, int c, int d) {
         const int scores[4] = {a, b, c, d};
         for (int t = 1; t <= 4; ++t) {
@@ -84,7 +63,18 @@ class FrmRezult1Test : public testsupport::UiFixture {
         });
     }
 
-    testsupport::MemoryProfile profile;
+    // A run stored earlier in the user's profile file.
+    void AddRun(int run, const std::string& date, const std::map<std::string, std::string>& keys) {
+        const std::string section = "Result" + std::to_string(run);
+        std::vector<users::IniEntry> entries = {{"Settings", "DateNum", std::to_string(run)},
+                                                {section, "DateTest", date}};
+        for (const auto& [key, value] : keys) entries.push_back({section, key, value});
+        ASSERT_TRUE(users::WriteIni(sharedState.userFile, entries).ok);
+    }
+    // A stored value as the profile reads it (blanks around it dropped).
+    std::string Stored(const std::string& section, const std::string& key) {
+        return users::ReadIni(sharedState.userFile, section, key, "<none>");
+    }
 };
 
 TEST_F(FrmRezult1Test, FirstRunShowsTodaysColumnOnlyAndStoresRunOne) {
@@ -102,10 +92,10 @@ TEST_F(FrmRezult1Test, FirstRunShowsTodaysColumnOnlyAndStoresRunOne) {
     for (const char* cell : {"Label10(10)", "Label10(15)", "Label10(60)", "Label10(66)"}) {
         EXPECT_FALSE(Shown(screen, cell)) << cell;
     }
-    EXPECT_EQ(profile.sections["Settings"]["DateNum"], "1");
-    EXPECT_EQ(profile.sections["Result1"]["DateTest"], "08.12.2026");
-    EXPECT_EQ(profile.sections["Result1"]["TimeTest"], "10:30:00");
-    EXPECT_EQ(profile.sections["Result1"]["Test115"], " 3");
+    EXPECT_EQ(Stored("Settings", "DateNum"), "1");
+    EXPECT_EQ(Stored("Result1", "DateTest"), "08.12.2026");
+    EXPECT_EQ(Stored("Result1", "TimeTest"), "10:30:00");
+    EXPECT_EQ(Stored("Result1", "Test115"), "3");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(Find<QPushButton>(screen, "cmdContinue")->text().toStdString(),
               "ПОЛУЧИТЕ ЗАКЛЮЧЕНИЕ ПО РЕЗУЛЬТАТАМ ТЕСТИРОВАНИЯ");
@@ -118,15 +108,15 @@ TEST_F(FrmRezult1Test, FirstRunShowsTodaysColumnOnlyAndStoresRunOne) {
 }
 
 TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOtherPrograms) {
-    profile.AddRun(1, "10.01.2026",
+    AddRun(1, "10.01.2026",
                    {{"Test101", " 0"},
                     {"Test102", " 0"},
                     {"Test103", " 3"},
                     {"Test104", " 3"},
                     {"Test114", " 3"},
                     {"Test115", " 0"}});
-    profile.AddRun(2, "10.03.2026", {{"Test301", " 5"}, {"Test315", " 5"}});
-    profile.AddRun(3, "10.06.2026",
+    AddRun(2, "10.03.2026", {{"Test301", " 5"}, {"Test315", " 5"}});
+    AddRun(3, "10.06.2026",
                    {{"Test101", " 3"},
                     {"Test102", " 5"},
                     {"Test103", " 5"},
@@ -147,16 +137,17 @@ TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOther
         EXPECT_TRUE(Shown(screen, QString("Label10(%1)").arg(20 + row).toLatin1())) << row;
         EXPECT_FALSE(Shown(screen, QString("Label10(%1)").arg(30 + row).toLatin1())) << row;
     }
-    EXPECT_EQ(profile.sections["Result4"]["Test101"], " 3");
+    EXPECT_EQ(Stored("Result4", "Test101"), "3");
 }
 
 TEST_F(FrmRezult1Test, ARecordThatCannotBeStoredIsReportedAndTheScreenKeepsWorking) {
-    profile.refuseAll = true;
+    sharedState.userFile = (dir.path() / "gone" / "ZRVI001.ini").string();  // a folder that does not exist
     QWidget* screen = Open();
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string& text = messages.shown[0].text;
     EXPECT_NE(text.find("Не удалось сохранить результаты тестирования"), std::string::npos) << text;
     EXPECT_NE(text.find("ZRVI001.ini"), std::string::npos) << text;
+    EXPECT_NE(text.find("Причина: "), std::string::npos) << text;
     EXPECT_EQ(messages.shown[0].icon, platform::MessageBox::Icon::Warning);
     EXPECT_EQ(Text(screen, "Label10(6)"), "Удовлет.");
     // The screen still goes on to the conclusion.
@@ -206,10 +197,10 @@ TEST_F(FrmRezult1Test, OpeningAgainRewritesTheSameRunWithTheNewTime) {
     clock.now.minute = 45;
     Scores(80, 80, 80, 80);
     Open();
-    EXPECT_EQ(profile.sections["Settings"]["DateNum"], "1");
-    EXPECT_EQ(profile.sections.count("Result2"), 0u);
-    EXPECT_EQ(profile.sections["Result1"]["TimeTest"], "10:45:00");
-    EXPECT_EQ(profile.sections["Result1"]["Test101"], " 5");
+    EXPECT_EQ(Stored("Settings", "DateNum"), "1");
+    EXPECT_EQ(Stored("Result2", "DateTest"), "<none>");
+    EXPECT_EQ(Stored("Result1", "TimeTest"), "10:45:00");
+    EXPECT_EQ(Stored("Result1", "Test101"), "5");
 }
 
 TEST_F(FrmRezult1Test, CloseAsksFirstAndOnlyYesClosesTheScreen) {
@@ -268,7 +259,7 @@ TEST_F(FrmRezult1Test, TheMainWindowGrowsToHoldTheScreen) {
     for (int run = 1; run <= 7; ++run) {
         const std::string date =
             (run < 10 ? "0" : "") + std::to_string(run) + ".0" + std::to_string(run) + ".2026";
-        profile.AddRun(run, date,
+        AddRun(run, date,
                        {{"Test101", words[run % 3]},
                         {"Test102", words[(run + 1) % 3]},
                         {"Test103", " 5"},

@@ -6,9 +6,11 @@
 #include "platform/forms.h"
 #include "results/ui/frm_rezult1.h"
 #include "shell/ui/frm_abort.h"
+#include "shell/ui/frm_about.h"
 #include "shell/ui/frm_choice.h"
 #include "shell/ui/frm_end.h"
 #include "shell/ui/frm_mdi.h"
+#include "shell/ui/frm_welcome.h"
 #include "users/ui/frm_login.h"
 #include "users/ui/frm_regist.h"
 
@@ -16,6 +18,8 @@ namespace shell {
 
 void RegisterScreens(platform::Forms& forms) {
     forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
+    forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
+    forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });
     forms.Register("frmChoice", [](platform::AppContext& c) { return new shell::frmChoice(c); });
     forms.Register("frmAbort", [](platform::AppContext& c) { return new shell::frmAbort(c); });
     forms.Register("frmEnd", [](platform::AppContext& c) { return new shell::frmEnd(c); });

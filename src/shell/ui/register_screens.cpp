@@ -11,12 +11,22 @@
 #include "shell/ui/frm_end.h"
 #include "shell/ui/frm_mdi.h"
 #include "shell/ui/frm_welcome.h"
+#include "shell/ui/run_program.h"
+#include "testing/ui/frm_anketa.h"
+#include "testing/ui/frm_razd.h"
 #include "users/ui/frm_login.h"
 #include "users/ui/frm_regist.h"
 
 namespace shell {
 
 void RegisterScreens(platform::Forms& forms) {
+    forms.Register("frmRazd1", [](platform::AppContext& c) { return new testing::frmRazd1(c); });
+    forms.Register("frmRazd2", [](platform::AppContext& c) { return new testing::frmRazd2(c); });
+    forms.Register("frmRazd3", [](platform::AppContext& c) { return new testing::frmRazd3(c); });
+    forms.Register("frmRazd4", [](platform::AppContext& c) { return new testing::frmRazd4(c); });
+    forms.Register("frmRazd5", [](platform::AppContext& c) { return new testing::frmRazd5(c); });
+    forms.Register("frmRazd", [](platform::AppContext& c) { return new testing::frmRazd(c); });
+    forms.Register("frmAnketa", [](platform::AppContext& c) { return new testing::frmAnketa(c); });
     forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
     forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
     forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });
@@ -31,8 +41,8 @@ void RegisterScreens(platform::Forms& forms) {
 }
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {
-    (void)window;
-    (void)context;
+    QObject::connect(&window, &frmMDI::programChosen, &window,
+                     [&context](int item) { RunProgram(context, item); });
 }
 
 }  // namespace shell

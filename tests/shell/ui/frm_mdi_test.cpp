@@ -1,6 +1,7 @@
 #include "shell/ui/frm_mdi.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -96,7 +97,14 @@ TEST_F(FrmMdiTest, ADocumentItemSetsMenuChoiceEvenWhenItsDocumentIsMissing) {
 TEST_F(FrmMdiTest, AProgramItemSetsMenuChoiceAndHandsTheItemToTheLauncher) {
     shell::frmMDI& window = OpenMainWindow();
     QSignalSpy chosen(&window, &shell::frmMDI::programChosen);
+    // The launcher asks new or returning user first; this user closes the question.
+    std::vector<std::string> asked;
+    forms.SetModalRunner([&](QDialog& dialog) {
+        asked.push_back(dialog.objectName().toStdString());
+        dialog.close();
+    });
     window.findChild<QAction*>("mProgram24")->trigger();
+    EXPECT_EQ(asked, std::vector<std::string>{"frmChoice"});
     EXPECT_EQ(sharedState.menuChoice, 24);
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen[0][0].toInt(), 24);

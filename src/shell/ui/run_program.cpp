@@ -1,0 +1,140 @@
+#include "shell/ui/run_program.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "base/text_codec.h"
+#include "platform/forms.h"
+#include "platform/qt_text.h"
+#include "shell/program_launch.h"
+#include "text/catalogue.h"
+
+namespace shell {
+namespace {
+
+using platform::ToQt;
+
+// Sets the caption or text of a control of a loaded screen, found by its name.
+void SetControlText(QWidget& screen, const char* control, std::string_view text) {
+    QWidget* widget = screen.findChild<QWidget*>(QString::fromLatin1(control));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(ToQt(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(ToQt(text));
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        box->setText(ToQt(text));
+    }
+}
+
+void SetChildExamples(QWidget& regist, int item) {
+    if (!IsChildProgramItem(item)) return;
+    SetControlText(regist, "Label16(1)", kChildWeightExample);
+    SetControlText(regist, "Label16(2)", kChildHeightExample);
+}
+
+// A new user: the registration screen allocates a new profile. False when it cannot be shown.
+bool RegisterNewUser(platform::AppContext& ctx, int item) {
+    state::SharedState& s = ctx.state;
+    s.navForward = false;
+    s.userLastName.clear();
+    s.userFirstName.clear();
+    s.userYearBirth = 0;
+    s.userHeight = 0;
+    QWidget* regist = ctx.forms.Load("frmRegist");
+    if (!regist) return false;
+    SetChildExamples(*regist, item);
+    ctx.forms.ShowModal("frmRegist");
+    return true;
+}
+
+// A returning user logs in, then confirms the registration data and gives the weight. False when
+// there is no registered user or the user gave up.
+bool LogInReturningUser(platform::AppContext& ctx, int item) {
+    state::SharedState& s = ctx.state;
+    s.navForward = true;
+    if (!ctx.forms.Load("frmLogin")) return false;
+    if (s.dlgResult == 2) {  // no registered user: the login screen has said so
+        ctx.forms.Unload("frmLogin");
+        return false;
+    }
+    ctx.forms.ShowModal("frmLogin");
+    if (s.dlgResult != 1) return false;
+
+    s.navForward = true;
+    QWidget* regist = ctx.forms.Load("frmRegist");
+    if (!regist) return false;
+    SetChildExamples(*regist, item);
+    SetControlText(*regist, "txtLastName", s.userLastName);
+    SetControlText(*regist, "txtName", s.userFirstName);
+    SetControlText(*regist, "txtYearBirth", std::to_string(s.userYearBirth));
+    SetControlText(*regist, "lblNumUser", std::to_string(s.userNum));
+    // Chosen as a click would choose it, so that the screen takes the sex as selected.
+    const char* sexOption = s.userSex == "f" ? "Option1(1)" : "Option1(0)";
+    if (auto* option = regist->findChild<QAbstractButton*>(QString::fromLatin1(sexOption))) option->click();
+    SetControlText(*regist, "cmdRegist", text::GetListItem(text::GetBufText(6), 2));
+    if (IsChildProgramItem(item)) {
+        s.userHeight = 0;
+        SetControlText(*regist, "txtHeight", "");
+    } else {
+        SetControlText(*regist, "txtHeight", HeightText(s.userHeight));
+    }
+    ctx.forms.ShowModal("frmRegist");
+    return true;
+}
+
+void EnableInfoMenu(platform::AppContext& ctx, const std::string& menu) {
+    QWidget* mainWindow = ctx.forms.Find("frmMDI");
+    if (!mainWindow) return;
+    if (auto* action = mainWindow->findChild<QAction*>(QString::fromStdString(menu))) action->setEnabled(true);
+}
+
+}  // namespace
+
+void RunProgram(platform::AppContext& ctx, int item) {
+    const std::optional<ProgramStart> start = ProgramOfItem(item);
+    if (!start) return;
+    state::SharedState& s = ctx.state;
+
+    // 1. Only the main window stays.
+    for (const std::string& name : ctx.forms.LoadedNames()) {
+        const std::string upper = base::ToUpper(name);
+        if (upper != "FRMMDI" && upper != "FRMBUFNEW") ctx.forms.Unload(name);
+    }
+    if (ctx.forms.LoadedNames().size() > 2) return;
+
+    // 2. New or returning user, under the title and introduction of the program. The screen's
+    // layout makes it as tall as the introduction needs, for every program.
+    QWidget* choice = ctx.forms.Load("frmChoice");
+    if (!choice) return;
+    SetControlText(*choice, "Label1", text::GetCatalogText((item % 10) * 100));
+    SetControlText(*choice, "Label2", text::GetCatalogText((item % 10) * 100 + 1));
+
+    // 3. Registration or login.
+    ctx.forms.ShowModal("frmChoice");
+    if (s.dlgResult == 1) {
+        if (!RegisterNewUser(ctx, item)) return;
+    } else if (s.dlgResult == 2) {
+        if (!LogInReturningUser(ctx, item)) return;
+    } else {
+        return;  // closed
+    }
+
+    // 4. Registration cancelled.
+    if (s.dlgResult != 1) return;
+
+    // 5. Age check (also after a registration that the age ended).
+    if (!UserAdmitted(s, ctx.clock.Now().year)) {
+        ctx.messages.Show(text::GetBufText(2));
+        return;
+    }
+
+    // 6.-8. The program starts from nothing.
+    ctx.forms.Unload("frmWelcome");
+    StartProgram(s, *start);
+    EnableInfoMenu(ctx, start->infoMenu);
+    ctx.forms.Show(start->introduction);
+}
+
+}  // namespace shell

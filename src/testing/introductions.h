@@ -1,0 +1,25 @@
+#pragma once
+// The introductions between the main window and the questionnaire: one per program
+// (frmRazd1..frmRazd5) and one per test (frmRazd). What they decide lives here.
+#include <string>
+
+#include "state/shared_state.h"
+
+namespace testing {
+
+// "frmRazd1".."frmRazd5" for programs 1..5, "" for any other program.
+std::string ProgramIntroductionName(int program);
+
+// The program 4 introduction, for a man: the four questions of test 47 asked of women only
+// (2, 6, 10 and 16; test index 7) are answered "not applicable" before the questionnaire opens.
+void MarkWomenOnlyQuestions(state::SharedState& state);
+
+// "ПЕРЕХОД К ТЕСТУ" on either kind of introduction: the questionnaire starts at its beginning.
+void GoToTest(state::SharedState& state);
+
+// "ВЕРНУТЬСЯ" on a test introduction: after the first test of the program, the previous test's
+// questionnaire opens at its end ("frmAnketa"); from the first test, the program introduction;
+// "" when there is nowhere to go.
+std::string ReturnFromTestIntroduction(state::SharedState& state);
+
+}  // namespace testing

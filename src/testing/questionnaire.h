@@ -1,0 +1,126 @@
+#pragma once
+// The questionnaire: puts the questions of one test to the user one at a time, records the chosen
+// options, scores and rates the finished test and stores everything in the shared state. It holds
+// what the questionnaire screen holds while it is loaded; the screen only draws its page and
+// passes the user's clicks on.
+//
+// Every text and every scoring number of a test comes from the catalogue, B = test code x 1000:
+//   B title, B+1 introduction, B+2 rating codes "c0,c1,c2", B+3 thresholds "t0,t1",
+//   B+4..B+6 result texts of the ratings 0, 3 and 5, B+7 reversal value R (0: score = sum),
+//   B+8 option count of each question, B+9 five weights per question,
+//   B+q*10 question q, B+q*10+j option j, B+q*10+7 sex filter, B+q*10+8 controlling question,
+//   B+q*10+9 the options of the controlling question that make question q due.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/bounded_array.h"
+#include "state/shared_state.h"
+
+namespace testing {
+
+// Reads a catalogue text by key (breaks already turned into CR LF; "?key?" when missing).
+using CatalogLookup = std::function<std::string(long key)>;
+
+inline constexpr int kMaxQuestions = 30;
+inline constexpr int kMaxOptions = 5;
+inline constexpr int kScoreItem = 31;   // answer(31): the score of the test
+inline constexpr int kRatingItem = 32;  // answer(32): its rating code
+inline constexpr int kAnswerItems = 35;
+
+enum class QuestionnaireMode { Question, Result };
+
+// Where the user goes next after an action of the questionnaire.
+struct NextScreen {
+    enum Kind { Stay, TestIntroduction, ProgramResults };
+    Kind kind = Stay;
+    int program = 0;  // ProgramResults: the program whose results screen opens
+
+    // "frmRazd", "frmRezult1".."frmRezult5", or "" for Stay.
+    std::string FormName() const;
+};
+
+// What an action asks of the screen: messages to show in order, then the screen to open.
+struct Outcome {
+    std::vector<std::string> messages;
+    NextScreen next;
+};
+
+// Everything the screen draws.
+struct QuestionPage {
+    std::string title;
+    QuestionnaireMode mode = QuestionnaireMode::Question;
+    int questionNumber = 1;
+    std::string question;
+    std::vector<std::string> options;  // captions of the visible options, option 1 first
+    int selected = 0;                  // 1..5, or 0 when no option is chosen
+    std::string result;                // rating word, line break, result text (result mode)
+};
+
+class Questionnaire {
+public:
+    explicit Questionnaire(state::SharedState& state, CatalogLookup lookup = {});
+
+    // Prepares the test curTest and shows its first question, or its last applicable one when
+    // enterAtEnd is set. Answers kept in the shared state are restored. A broken test
+    // definition is reported in the messages and the questionnaire goes on with what was read.
+    Outcome Form_Load();
+
+    // The user chose option index (1..5) at secondsSinceMidnight: records it and moves on.
+    // Ignored while clicks are disabled or less than half a second after the last accepted one.
+    Outcome Option1_Click(int index, double secondsSinceMidnight);
+    Outcome cmdContinue_Click();
+    Outcome cmdCount_Click();
+    Outcome cmdReturn_Click();
+
+    QuestionPage Page() const;
+    QuestionnaireMode mode() const { return mode_; }
+    int curQuestion() const { return curQuestion_; }
+    int questionCount() const { return questionCount_; }
+    int16_t answer(int item) const { return answer_(item); }
+    int16_t weight(int question, int option) const;
+    int optionCount(int question) const;
+    bool clicksEnabled() const { return clicksEnabled_; }
+    // Grows by one each time a question is put on the page; the screen locks the page then.
+    int questionsShown() const { return questionsShown_; }
+
+private:
+    std::string Text(long key) const;
+    int TestIndex() const;
+    long Base() const { return state_.testKeyBase; }
+
+    void LoadTest(Outcome& outcome);
+    void ShowQuestion();
+    void GoForward(Outcome& outcome);
+    void ScoreTest();
+    void StepBackOverSkipped();
+    bool ExcludedBySex(int question) const;
+    bool IsEnablingOption(int question, int option) const;
+    int ControllingQuestion(int question) const;
+
+    state::SharedState& state_;
+    CatalogLookup lookup_;
+
+    base::Array1<int16_t> answer_{1, kAnswerItems, -1};
+    base::Array1<std::array<int16_t, kMaxOptions>> weight_{1, kMaxQuestions, {}};
+    base::Array1<std::string> optionCount_{1, kMaxQuestions};
+    int curQuestion_ = 1;
+    int questionCount_ = 0;
+    bool clicksEnabled_ = false;
+    std::optional<double> lastClickTime_;
+
+    std::string title_;
+    std::string result_;
+    QuestionnaireMode mode_ = QuestionnaireMode::Question;
+    int questionsShown_ = 0;
+};
+
+// Program 2 after test 28: test 29 (the squat test) is left out when the user is rated good in
+// test indices 3 and 4, has none of the listed complaints in tests 27 and 28 and no body-mass
+// rating 2 or 3; its rating is then -1 and the program ends with test 28.
+void DecideSquatTest(state::SharedState& state);
+
+}  // namespace testing

@@ -1,0 +1,10 @@
+#pragma once
+// Closing a screen of a running program asks "Прервать тест ?" first.
+#include "platform/app_context.h"
+
+namespace testing {
+
+// Shows the abort dialog modally; true when the user confirmed ("ДА").
+bool ConfirmAbort(platform::AppContext& context);
+
+}  // namespace testing

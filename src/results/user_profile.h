@@ -7,12 +7,13 @@
 namespace results {
 
 class UserProfile : public ProfileStore {
-public:
+  public:
     explicit UserProfile(std::string file) : file_(std::move(file)) {}
-    std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue) override;
+    std::string Read(const std::string& section, const std::string& key,
+                     const std::string& defaultValue) override;
     StoreResult Write(const std::vector<ProfileEntry>& entries) override;
 
-private:
+  private:
     std::string file_;
 };
 

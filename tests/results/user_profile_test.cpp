@@ -20,11 +20,13 @@ std::string FileBytes(const std::filesystem::path& path) {
 TEST(UserProfile, AProfileWrittenOnWindowsGetsItsNextRunAndShowsTheEarlierOnes) {
     testsupport::TempDir dir;
     const auto file = dir.path() / "ZRVI001.ini";
-    std::filesystem::copy_file(std::filesystem::path(TEST_DATA_DIR) / "ini/windows_profile.ini", file);
+    std::filesystem::copy_file(std::filesystem::path(TEST_DATA_DIR) / "ini/windows_profile.ini",
+                               file);
     results::UserProfile profile(file.string());
 
     const base::DateTime now{2004, 12, 1, 8, 0, 0};
-    EXPECT_TRUE(results::WriteTestRecord(profile, 3, now, {{101, 5}, {102, -1}, {114, 6}, {115, 5}}).ok);
+    EXPECT_TRUE(
+        results::WriteTestRecord(profile, 3, now, {{101, 5}, {102, -1}, {114, 6}, {115, 5}}).ok);
 
     const auto runs = results::ReadHistory(profile, 3, 1, {101, 102, 103, 104, 114, 115});
     ASSERT_EQ(runs.size(), 2u);
@@ -37,7 +39,8 @@ TEST(UserProfile, AProfileWrittenOnWindowsGetsItsNextRunAndShowsTheEarlierOnes) 
     const std::string text = base::Cp1251ToUtf8(FileBytes(file));
     EXPECT_NE(text.find("LastName=Щербакова"), std::string::npos);
     EXPECT_NE(text.find("DateNum=3"), std::string::npos);
-    EXPECT_NE(text.find("[Result3]\r\nDateTest=01.12.2004\r\nTimeTest=08:00:00\r\nTest101= 5\r\nTest102=-1\r\n"),
+    EXPECT_NE(text.find("[Result3]\r\nDateTest=01.12.2004\r\nTimeTest=08:00:00\r\nTest101= "
+                        "5\r\nTest102=-1\r\n"),
               std::string::npos)
         << text;
     EXPECT_EQ(results::ReadHistory(profile, 4, 1, {101}).front().runNumber, 3);
@@ -47,7 +50,8 @@ TEST(UserProfile, AProfileThatCannotBeWrittenSaysWhyAndStaysAsItWas) {
     testsupport::TempDir dir;
     const auto file = dir.path() / "gone" / "ZRVI001.ini";
     results::UserProfile profile(file.string());
-    const results::StoreResult written = results::WriteTestRecord(profile, 1, {2004, 1, 1, 0, 0, 0}, {{101, 5}});
+    const results::StoreResult written =
+        results::WriteTestRecord(profile, 1, {2004, 1, 1, 0, 0, 0}, {{101, 5}});
     EXPECT_FALSE(written.ok);
     EXPECT_FALSE(written.reason.empty());
     EXPECT_FALSE(std::filesystem::exists(file));

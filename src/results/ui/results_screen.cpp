@@ -176,7 +176,8 @@ void ResultsScreen::ReportRecord(const StoreResult& record) {
     std::string message = text::GetListItem(list, 1) + ctx_.state.userFile;
     if (!record.reason.empty()) message += text::GetListItem(list, 2) + record.reason + ".";
     message += text::GetListItem(list, 3);
-    ctx_.messages.Show(message, platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+    ctx_.messages.Show(message, platform::MessageBox::Buttons::Ok,
+                       platform::MessageBox::Icon::Warning);
 }
 
 QSize ResultsScreen::sizeHint() const {

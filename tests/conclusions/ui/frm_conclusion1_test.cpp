@@ -204,7 +204,8 @@ TEST_F(FrmConclusion1Test, ArticleButtonsOpenTheirDocumentsOrReportThemMissing) 
         << messages.shown[0].text;
 
     // With the document in place the viewer shows it.
-    dir.Write("Doc/11-1-5-k.rtf", "{\\rtf1\\ansi\\ansicpg1251 \\'c4\\'e2\\'e8\\'e6\\'e5\\'ed\\'e8\\'e5}");
+    dir.Write("Doc/11-1-5-k.rtf",
+              "{\\rtf1\\ansi\\ansicpg1251 \\'c4\\'e2\\'e8\\'e6\\'e5\\'ed\\'e8\\'e5}");
     std::string shownText;
     forms.SetModalRunner([&](QDialog& dialog) {
         if (auto* viewer = qobject_cast<docs::frmRTF*>(&dialog)) shownText = viewer->PlainText();

@@ -109,20 +109,20 @@ TEST_F(FrmRezult1Test, FirstRunShowsTodaysColumnOnlyAndStoresRunOne) {
 
 TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOtherPrograms) {
     AddRun(1, "10.01.2026",
-                   {{"Test101", " 0"},
-                    {"Test102", " 0"},
-                    {"Test103", " 3"},
-                    {"Test104", " 3"},
-                    {"Test114", " 3"},
-                    {"Test115", " 0"}});
+           {{"Test101", " 0"},
+            {"Test102", " 0"},
+            {"Test103", " 3"},
+            {"Test104", " 3"},
+            {"Test114", " 3"},
+            {"Test115", " 0"}});
     AddRun(2, "10.03.2026", {{"Test301", " 5"}, {"Test315", " 5"}});
     AddRun(3, "10.06.2026",
-                   {{"Test101", " 3"},
-                    {"Test102", " 5"},
-                    {"Test103", " 5"},
-                    {"Test104", " 3"},
-                    {"Test114", " 5"},
-                    {"Test115", " 3"}});
+           {{"Test101", " 3"},
+            {"Test102", " 5"},
+            {"Test103", " 5"},
+            {"Test104", " 3"},
+            {"Test114", " 5"},
+            {"Test115", " 3"}});
     sharedState.nextTestNum = 4;
     QWidget* screen = Open();
     EXPECT_EQ(Text(screen, "Label10(10)"), "10.06.2026");
@@ -141,7 +141,8 @@ TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOther
 }
 
 TEST_F(FrmRezult1Test, ARecordThatCannotBeStoredIsReportedAndTheScreenKeepsWorking) {
-    sharedState.userFile = (dir.path() / "gone" / "ZRVI001.ini").string();  // a folder that does not exist
+    sharedState.userFile =
+        (dir.path() / "gone" / "ZRVI001.ini").string();  // a folder that does not exist
     QWidget* screen = Open();
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string& text = messages.shown[0].text;
@@ -260,12 +261,12 @@ TEST_F(FrmRezult1Test, TheMainWindowGrowsToHoldTheScreen) {
         const std::string date =
             (run < 10 ? "0" : "") + std::to_string(run) + ".0" + std::to_string(run) + ".2026";
         AddRun(run, date,
-                       {{"Test101", words[run % 3]},
-                        {"Test102", words[(run + 1) % 3]},
-                        {"Test103", " 5"},
-                        {"Test104", words[(run + 2) % 3]},
-                        {"Test114", " " + std::to_string(1 + run % 6)},
-                        {"Test115", words[run % 3]}});
+               {{"Test101", words[run % 3]},
+                {"Test102", words[(run + 1) % 3]},
+                {"Test103", " 5"},
+                {"Test104", words[(run + 2) % 3]},
+                {"Test114", " " + std::to_string(1 + run % 6)},
+                {"Test115", words[run % 3]}});
     }
     sharedState.nextTestNum = 8;
     QWidget* screen = Open();

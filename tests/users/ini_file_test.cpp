@@ -170,11 +170,13 @@ TEST_F(IniFileTest, AReadOnlyDirectoryIsReportedAndNothingChanges) {
     fs::permissions(file, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                     fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    // Read as root beforehand: the ordinary user may not reach the fixtures' folder.
+    const std::string original = Fixture("windows_profile.ini");
     const bool reported = initest::AsOrdinaryUser([&] {
         const users::WriteResult update = WriteIni(file, "Settings", "Name", "Мария");
         const users::WriteResult create = WriteIni(fresh, "Settings", "Name", "Мария");
         return !update && update.reason == "нет права на запись в папку программы" && !create &&
-               Bytes(file) == Fixture("windows_profile.ini") && !fs::exists(fresh);
+               Bytes(file) == original && !fs::exists(fresh);
     });
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_TRUE(reported);

@@ -22,6 +22,7 @@
 #include "recommendations/ui/clickable_label.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "recommendations/ui/viewer_text.h"
+#include "results/ui/screen_room.h"
 #include "text/catalogue.h"
 
 namespace recommendations {
@@ -176,6 +177,7 @@ void frmRecom1::Form_Load() {
     courseCode_ = program1::ChooseCourse(state);
     layout_ = program1::LayOutCourse(courseCode_, prepList_);
     ShowList();
+    results::MakeRoomInMainWindow(ctx_, *this, 20, 440);
 }
 
 // Headings and buttons one below the other in the order of the course, a free row between

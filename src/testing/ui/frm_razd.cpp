@@ -49,7 +49,7 @@ IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::strin
     const auto button = [&](const char* name) {
         auto* b = new QPushButton(caption(name), this);
         b->setObjectName(name);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);  // Enter presses the button that has the focus
         return b;
     };
     cmdContinue = button("cmdContinue");
@@ -68,6 +68,7 @@ IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::strin
     if (cmdReturn) buttons->addWidget(cmdReturn);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
+    cmdContinue->setFocus();  // read, then Enter goes on
 
     ctx_.forms.Place(this, kTopTwips, kLeftTwips);
 }

@@ -94,6 +94,21 @@ TEST_F(FrmRazdTest, EveryProgramIntroductionFitsTheMainWindowWithItsParagraphsAp
     }
 }
 
+TEST_F(FrmRazdTest, EnterGoesOnFromEachIntroduction) {
+    SetProgram(3, 35, 37);
+    QWidget* program = forms.Show("frmRazd3");
+    ASSERT_NE(program, nullptr);
+    ASSERT_EQ(program->focusWidget(), Find<QWidget>(program, "cmdContinue"));
+    QTest::keyClick(program->focusWidget(), Qt::Key_Return);
+    ProcessEvents();
+    QWidget* test = Screen("frmRazd");
+    ASSERT_NE(test, nullptr);
+    ASSERT_EQ(test->focusWidget(), Find<QWidget>(test, "cmdContinue"));
+    QTest::keyClick(test->focusWidget(), Qt::Key_Return);
+    ProcessEvents();
+    EXPECT_TRUE(forms.IsLoaded("frmAnketa"));
+}
+
 TEST_F(FrmRazdTest, AManStartingProgramFourHasTheWomenOnlyQuestionsSetAside) {
     SetProgram(4, 41, 47, "m");
     forms.Show("frmRazd4");

@@ -1,8 +1,10 @@
 #include "shell/ui/register_screens.h"
 
+#include "conclusions/ui/frm_conclusion1.h"
 #include "docs/ui/frm_rtf.h"
 #include "platform/app_context.h"
 #include "platform/forms.h"
+#include "results/ui/frm_rezult1.h"
 #include "shell/ui/frm_abort.h"
 #include "shell/ui/frm_about.h"
 #include "shell/ui/frm_choice.h"
@@ -33,6 +35,9 @@ void RegisterScreens(platform::Forms& forms) {
     forms.Register("frmEnd", [](platform::AppContext& c) { return new shell::frmEnd(c); });
     forms.Register("frmRegist", [](platform::AppContext& c) { return new users::frmRegist(c); });
     forms.Register("frmLogin", [](platform::AppContext& c) { return new users::frmLogin(c); });
+    forms.Register("frmRezult1", [](platform::AppContext& c) { return new results::frmRezult1(c); });
+    forms.Register("frmConclusion1",
+                   [](platform::AppContext& c) { return new conclusions::frmConclusion1(c); });
 }
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {

@@ -1,0 +1,66 @@
+#pragma once
+// What every results screen shows and does when it opens: today's column of the grid, the test
+// record written into the profile, and the earlier runs of the same program beside it.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/clock.h"
+#include "results/profile_store.h"
+#include "results/test_record.h"
+#include "state/shared_state.h"
+
+namespace results {
+
+// One cell of a grid column: its row (0 = the date) and its text.
+struct Cell {
+    int row;
+    std::string text;
+};
+using Column = std::vector<Cell>;
+
+// The grid of a results screen: label index = column × rowsPerColumn + row; the current run is
+// in currentColumn, the history in the columns after it.
+struct GridShape {
+    int rowsPerColumn;
+    int currentColumn;
+    int CellIndex(int column, int row) const { return column * rowsPerColumn + row; }
+    int HistoryColumn(int n) const { return currentColumn + 1 + n; }  // n = 0 for the newest run
+};
+
+// Body-mass index: weight / height², single precision, rounded to one decimal (ties to even).
+// 0 when no height is known.
+float BodyMassIndex(int weightKg, float heightM);
+// Age in whole years: the current calendar year − the year of birth.
+int Age(const state::SharedState& state, const base::Clock& clock);
+
+// The rating word of a code (catalogue 40 + code: "Плохо", "Удовлет.", "Хорошо"); empty for a
+// code that has no word (−1, a test that was not given).
+std::string RatingWord(int code);
+
+// The header of a results screen: the fixed caption, the separator (a blank or a line break),
+// "г-н" / "г-жа", a blank, the last name, a blank, the first name.
+std::string HeaderWithSalutation(std::string_view caption, std::string_view separator,
+                                 const state::SharedState& state);
+
+// How one program fills its record and reads its history.
+struct ProgramRecord {
+    int program;
+    std::vector<RecordEntry> entries;  // in writing order
+    std::vector<int> historyKeys;      // the keys a history column is built from
+    std::function<Column(const HistoryRun&)> historyColumn;
+};
+
+struct ResultsPage {
+    Column current;
+    std::vector<Column> history;  // newest first, at most six
+    StoreResult record;
+};
+
+// Writes the record of the current run (section nextTestNum) and reads the history.
+ResultsPage CompleteResults(Column current, const ProgramRecord& program,
+                            const state::SharedState& state, const base::Clock& clock,
+                            ProfileStore& store);
+
+}  // namespace results

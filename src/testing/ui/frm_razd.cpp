@@ -63,6 +63,7 @@ IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::strin
     layout->addSpacing(6);
     layout->addWidget(Label2);
     layout->addStretch(1);
+    layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdContinue);
     if (cmdReturn) buttons->addWidget(cmdReturn);
@@ -71,6 +72,13 @@ IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::strin
     cmdContinue->setFocus();  // read, then Enter goes on
 
     ctx_.forms.Place(this, kTopTwips, kLeftTwips);
+}
+
+QSize IntroductionScreen::sizeHint() const {
+    // The layout's own hint guesses the wrapped texts' height for a narrower width than the
+    // screen's fixed one, and the window came out a third taller than its texts.
+    const QSize hint = QWidget::sizeHint();
+    return QSize(hint.width(), layout()->hasHeightForWidth() ? heightForWidth(width()) : hint.height());
 }
 
 void IntroductionScreen::cmdClose_Click() {

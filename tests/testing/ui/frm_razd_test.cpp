@@ -84,8 +84,12 @@ TEST_F(FrmRazdTest, EveryProgramIntroductionFitsTheMainWindowWithItsParagraphsAp
         ProcessEvents();
         auto* frame = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
         ASSERT_NE(frame, nullptr) << name;
-        // Nothing of it below or right of what the main window shows at its start size.
+        // Nothing of it below or right of what the main window shows at its start size, and no
+        // empty band between its text and its buttons.
         EXPECT_TRUE(area->rect().contains(frame->geometry())) << name;
+        QWidget* text = Find<QWidget>(screen, "Label2");
+        const int blank = Find<QWidget>(screen, "cmdContinue")->y() - text->geometry().bottom();
+        EXPECT_LT(blank, 2 * text->fontMetrics().height()) << name;
         const QString body = Find<QLabel>(screen, "Label2")->text();
         EXPECT_GE(body.count(QStringLiteral("\n\n")), 2) << name;
         EXPECT_EQ(body.count(QStringLiteral("\n")), 2 * body.count(QStringLiteral("\n\n"))) << name;

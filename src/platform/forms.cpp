@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <algorithm>
 
 #include "platform/qt_text.h"
@@ -102,11 +103,33 @@ void Forms::Place(QWidget* screen, int topTwips, int leftTwips) {
     if (QWidget* frame = qobject_cast<QMdiSubWindow*>(screen->parentWidget())) {
         frame->move(Twips(leftTwips), Twips(topTwips));
     } else if (qobject_cast<QDialog*>(screen)) {
-        screen->move(Twips(leftTwips), Twips(topTwips));
+        screen->move(DialogPosition(screen, QPoint(Twips(leftTwips), Twips(topTwips))));
     } else {
         screen->setProperty("placeTopTwips", topTwips);
         screen->setProperty("placeLeftTwips", leftTwips);
     }
+}
+
+QPoint Forms::DialogPosition(const QWidget* dialog, QPoint offset) const {
+    QWidget* mainWindow = mdiArea_ ? mdiArea_->window() : nullptr;
+    if (!mainWindow || !mainWindow->isVisible()) return offset;
+    // Counted from the main window's working area, as the screens inside it are, so that the
+    // dialog opens over the program and not in a corner of the desktop.
+    QPoint at = mdiArea_->mapToGlobal(QPoint(0, 0)) + offset;
+    const QSize size = dialog->testAttribute(Qt::WA_Resized) ? dialog->size() : dialog->sizeHint();
+    const QRect frame = mainWindow->frameGeometry();
+    if (size.width() <= frame.width()) {
+        at.setX(std::clamp(at.x(), frame.left(), frame.right() + 1 - size.width()));
+    } else {
+        at.setX(frame.center().x() - size.width() / 2);  // wider than the main window: centred on it
+    }
+    // Never past the edges of the screen the main window is on.
+    if (const QScreen* screen = mainWindow->screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height() - kTitleBarAllowance)));
+    }
+    return at;
 }
 
 void Forms::Adopt(const std::string& name, QWidget* widget) {

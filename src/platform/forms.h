@@ -41,12 +41,18 @@ public:
     bool IsLoaded(const std::string& name) const { return Find(name) != nullptr; }
     // Names of the loaded screens, in the order they were loaded.
     std::vector<std::string> LoadedNames() const;
-    // Places a screen inside the main window, in twips from its top left corner.
+    // Places a screen inside the main window, in twips from its top left corner. A dialog is
+    // placed the same way over the main window's working area, kept within the main window when
+    // it is narrow enough (centred on it otherwise) and on the screen.
     void Place(QWidget* screen, int topTwips, int leftTwips);
     // Registers a widget made elsewhere (the main window) so that screens find it by name.
     void Adopt(const std::string& name, QWidget* widget);
 
 private:
+    // Room left below a dialog for the title bar the window system adds.
+    static constexpr int kTitleBarAllowance = 32;
+    QPoint DialogPosition(const QWidget* dialog, QPoint offset) const;
+
     AppContext* context_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
     std::map<std::string, Factory> factories_;

@@ -22,10 +22,16 @@
 
 namespace platform {
 
+namespace {
+constexpr int kMinMessageWidth = 260;
+}
+
 MessageBox::Answer QtMessageBox::Show(const std::string& text, Buttons buttons, Icon icon) {
     QMessageBox box(parent_ ? parent_ : QApplication::activeWindow());
     box.setWindowTitle(QStringLiteral("Zorvek"));
     box.setText(ToQt(text));
+    // A short message ("Введите пол") would give a box narrower than its own title bar.
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(kMinMessageWidth));
     box.setIcon(icon == Icon::Warning    ? QMessageBox::Warning
                 : icon == Icon::Critical ? QMessageBox::Critical
                                          : QMessageBox::NoIcon);

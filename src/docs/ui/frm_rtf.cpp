@@ -29,7 +29,8 @@ frmRTF::frmRTF(platform::AppContext& context) : ctx_(context) {
     RichTextBox1 = new QTextEdit(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);
-    RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Read, not edited: no text caret blinks in the title, and the arrow and page keys scroll.
+    RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     cmdPrint = new QPushButton(platform::ToQt(text::FormText(kForm, "cmdPrint")), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));

@@ -103,10 +103,15 @@ QTextTableFormat TableFormatOf(const Table& table) {
     return f;
 }
 
-void WriteTable(QTextCursor& cursor, const Table& table) {
+// The room the paragraphs around a table ask for: Qt lays a table out without the bottom margin of
+// the block above it and the top margin of the block below it, so the table's frame keeps them.
+void WriteTable(QTextCursor& cursor, const Table& table, qreal roomAbove, qreal roomBelow) {
     const int rows = static_cast<int>(table.rows.size());
     const int columns = static_cast<int>(table.Columns());
-    QTextTable* qtable = cursor.insertTable(rows, columns, TableFormatOf(table));
+    QTextTableFormat format = TableFormatOf(table);
+    format.setTopMargin(roomAbove);
+    format.setBottomMargin(roomBelow);
+    QTextTable* qtable = cursor.insertTable(rows, columns, format);
     // A row with fewer cells than the table has columns: its last cell takes the rest.
     for (int r = 0; r < rows; ++r) {
         const int cells = static_cast<int>(table.rows[r].cells.size());
@@ -134,13 +139,20 @@ void BuildTextDocument(const RtfDocument& source, QTextDocument& document) {
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     bool fresh = true;
-    for (const Block& block : source.blocks) {
-        if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+    const Paragraph* previous = nullptr;
+    for (size_t i = 0; i < source.blocks.size(); ++i) {
+        if (const auto* paragraph = std::get_if<Paragraph>(&source.blocks[i])) {
             WriteParagraph(cursor, *paragraph, fresh);
             fresh = false;
+            previous = paragraph;
         } else {
-            WriteTable(cursor, std::get<Table>(block));
+            const Paragraph* next =
+                i + 1 < source.blocks.size() ? std::get_if<Paragraph>(&source.blocks[i + 1]) : nullptr;
+            WriteTable(cursor, std::get<Table>(source.blocks[i]),
+                       previous ? std::max<qreal>(0, Pixels(previous->format.spaceAfter)) : 0,
+                       next ? std::max<qreal>(0, Pixels(next->format.spaceBefore)) : 0);
             fresh = true;
+            previous = nullptr;
         }
     }
     cursor.endEditBlock();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMenuBar>
 
@@ -17,6 +18,8 @@ using platform::ToQt;
 frmMDI::frmMDI(platform::AppContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context), mdiArea_(new QMdiArea(this)) {
     setObjectName("frmMDI");
+    // Every window of the program carries the program's picture, not the toolkit's stock icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/welcome.png")));
     mdiArea_->setObjectName("mdiArea");
     mdiArea_->setBackground(QColor(0x5b, 0x7f, 0x9e));
     setCentralWidget(mdiArea_);

@@ -97,10 +97,12 @@ void RunProgram(platform::AppContext& ctx, int item) {
     if (!start) return;
     state::SharedState& s = ctx.state;
 
-    // 1. Only the main window stays.
+    // 1. Only the main window stays, and the welcome screen: it is closed once the program
+    // starts (step 6), so that a user who closes the choice or is refused is not left with an
+    // empty main window.
     for (const std::string& name : ctx.forms.LoadedNames()) {
         const std::string upper = base::ToUpper(name);
-        if (upper != "FRMMDI" && upper != "FRMBUFNEW") ctx.forms.Unload(name);
+        if (upper != "FRMMDI" && upper != "FRMBUFNEW" && upper != "FRMWELCOME") ctx.forms.Unload(name);
     }
     if (ctx.forms.LoadedNames().size() > 2) return;
 

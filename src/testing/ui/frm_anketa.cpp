@@ -41,7 +41,7 @@ QLabel* WrappingLabel(QWidget* parent, const char* name) {
 QPushButton* Button(QWidget* parent, const char* name) {
     auto* button = new QPushButton(Caption(name), parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
 }
 
@@ -122,6 +122,10 @@ frmAnketa::frmAnketa(platform::AppContext& context, QWidget* parent)
     buttons->addWidget(cmdReturn, 1, 0);
     buttons->addWidget(cmdExit, 1, 1);
     layout->addLayout(buttons);
+    // Tab goes through the buttons as they stand, row by row.
+    setTabOrder(cmdContinue, cmdCount);
+    setTabOrder(cmdCount, cmdReturn);
+    setTabOrder(cmdReturn, cmdExit);
 
     ctx_.forms.Place(this, kTopTwips, kLeftTwips);
     Outcome loaded;

@@ -49,7 +49,7 @@ IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::strin
     const auto button = [&](const char* name) {
         auto* b = new QPushButton(caption(name), this);
         b->setObjectName(name);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);  // Enter presses the button that has the focus
         return b;
     };
     cmdContinue = button("cmdContinue");
@@ -63,13 +63,22 @@ IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::strin
     layout->addSpacing(6);
     layout->addWidget(Label2);
     layout->addStretch(1);
+    layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdContinue);
     if (cmdReturn) buttons->addWidget(cmdReturn);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
+    cmdContinue->setFocus();  // read, then Enter goes on
 
     ctx_.forms.Place(this, kTopTwips, kLeftTwips);
+}
+
+QSize IntroductionScreen::sizeHint() const {
+    // The layout's own hint guesses the wrapped texts' height for a narrower width than the
+    // screen's fixed one, and the window came out a third taller than its texts.
+    const QSize hint = QWidget::sizeHint();
+    return QSize(hint.width(), layout()->hasHeightForWidth() ? heightForWidth(width()) : hint.height());
 }
 
 void IntroductionScreen::cmdClose_Click() {

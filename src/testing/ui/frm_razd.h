@@ -18,6 +18,9 @@ class IntroductionScreen : public QWidget {
 protected:
     IntroductionScreen(platform::AppContext& context, std::string form, bool withReturn, QWidget* parent);
 
+    // As tall as its texts need at its fixed width, so the window opens without a blank below them.
+    QSize sizeHint() const override;
+
     virtual void cmdContinue_Click() = 0;
     void cmdClose_Click();
     void closeEvent(QCloseEvent* event) override;

@@ -78,6 +78,8 @@ void frmLogin::Form_Load() {
     }
     for (const LoginEntry& entry : users_) cmbUser->addItem(ToQt(entry.displayName));
     cmbUser->setCurrentIndex(0);
+    // The first name is chosen already: the password is typed straight away.
+    txtPassw->setFocus();
     ctx_.forms.Place(this, 915, 2445);
 }
 

@@ -179,6 +179,10 @@ void frmRegist::Form_Load() {
         Label8->hide();
         txtPassw->hide();
         Label10->hide();
+        // A returning user's data are filled in; what is asked for now is the weight.
+        txtWeight->setFocus();
+    } else {
+        txtLastName->setFocus();
     }
     ctx_.forms.Place(this, 105, 2145);
 }

@@ -1,6 +1,7 @@
 #include "docs/ui/frm_rtf.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -112,6 +113,27 @@ TEST_F(FrmRtfTest, CloseUnloadsTheViewer) {
     viewer.cmdClose->click();
     ProcessEvents();
     EXPECT_FALSE(forms.IsLoaded("frmRTF"));
+}
+
+TEST_F(FrmRtfTest, TheKeysScrollALongDocumentAtOnce) {
+    // A document is read, not edited: the arrow and page keys move the text, not a caret that
+    // would first walk down the visible lines (and blink in the title).
+    std::string rtf = "{\\rtf1\\ansi ";
+    for (int i = 1; i <= 120; ++i) rtf += "Line " + std::to_string(i) + "\\par ";
+    rtf += "}";
+    docs::frmRTF& viewer = Viewer();
+    viewer.SetRtfText(rtf);
+    viewer.resize(600, 400);
+    viewer.show();
+    ProcessEvents();
+    QScrollBar* bar = viewer.RichTextBox1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    ASSERT_EQ(bar->value(), 0);
+    QTest::keyClick(viewer.RichTextBox1, Qt::Key_Down);
+    EXPECT_GT(bar->value(), 0);
+    const int afterLine = bar->value();
+    QTest::keyClick(viewer.RichTextBox1, Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), afterLine);
 }
 
 }  // namespace

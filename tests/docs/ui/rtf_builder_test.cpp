@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -94,6 +96,30 @@ TEST(RtfBuilder, ARowWithFewerCellsSpansTheRestOfTheTable) {
     QTextCursor wide = document.find(QStringLiteral("wide"));
     ASSERT_NE(wide.currentTable(), nullptr);
     EXPECT_EQ(wide.currentTable()->cellAt(wide).columnSpan(), 3);
+}
+
+// A table stands apart from the text around it: the room a paragraph asks for below it (before a
+// table) or above it (after a table) holds next to a table as it does between paragraphs.
+TEST(RtfBuilder, TheTextAroundATableKeepsItsDistanceFromIt) {
+    docs::RichText text;
+    text.SetRtfText(R"({\rtf1\pard\sa240 before\par)"
+                    R"(\trowd\cellx2000\intbl cell\cell\row)"
+                    R"(\pard\sb360 after\par})");
+    QTextDocument document;
+    docs::BuildTextDocument(text.Document(), document);
+    document.setTextWidth(400);
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    const auto textRect = [&](const char* word) {
+        const QTextBlock block = document.findBlock(document.find(QString::fromLatin1(word)).position());
+        return block.layout()->boundingRect().translated(layout->blockBoundingRect(block).topLeft());
+    };
+    const QRectF before = textRect("before");
+    const QRectF cell = textRect("cell");
+    const QRectF after = textRect("after");
+    const qreal lineHeight = QFontMetricsF(document.defaultFont()).height();
+    EXPECT_GE(cell.top() - before.bottom(), 240 / 15.0) << "below the paragraph before";
+    EXPECT_GE(after.top() - cell.bottom(), 360 / 15.0) << "above the paragraph after";
+    EXPECT_LT(after.top() - cell.bottom(), 360 / 15.0 + lineHeight) << "and not much more";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSignalSpy>
 
@@ -108,6 +109,18 @@ TEST_F(FrmMdiTest, AProgramItemSetsMenuChoiceAndHandsTheItemToTheLauncher) {
     EXPECT_EQ(sharedState.menuChoice, 24);
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen[0][0].toInt(), 24);
+}
+
+TEST_F(FrmMdiTest, EveryWindowShowsTheProgramsPictureNotAStockIcon) {
+    // A window without an icon of its own shows the toolkit's logo in its title bar.
+    shell::frmMDI& window = OpenMainWindow();
+    EXPECT_FALSE(window.windowIcon().isNull());
+    QWidget* introduction = forms.Show("frmRazd1");
+    ASSERT_NE(introduction, nullptr);
+    auto* frame = qobject_cast<QMdiSubWindow*>(introduction->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->windowIcon().isNull());
+    EXPECT_EQ(frame->windowIcon().cacheKey(), window.windowIcon().cacheKey());
 }
 
 }  // namespace

@@ -146,6 +146,7 @@ TEST_F(RunProgramTest, ClosingTheChoiceChangesNothing) {
         EXPECT_EQ(sharedState.answers(4, 1, 1), 2);
         EXPECT_FALSE(MenuEnabled("mInfo104"));
         EXPECT_FALSE(forms.IsLoaded("frmRazd2"));
+        EXPECT_TRUE(forms.IsLoaded("frmWelcome"));
         EXPECT_TRUE(messages.shown.empty());
     }
 }
@@ -226,6 +227,8 @@ TEST_F(RunProgramTest, NoProgramStartsWhenTheUserGivesUpOrIsNotAdmitted) {
         EXPECT_FALSE(forms.IsLoaded("frmRazd1")) << what;
         EXPECT_FALSE(forms.IsLoaded("frmRazd2")) << what;
         EXPECT_FALSE(MenuEnabled("mInfo14")) << what;
+        // The main window is not left empty: the welcome screen stays until a program starts.
+        EXPECT_TRUE(forms.IsLoaded("frmWelcome")) << what;
     };
 
     replies["frmChoice"] = Click("cmdNew");

@@ -127,8 +127,11 @@ TEST_F(FrmAnketaTest, ResultThenContinueOpensTheNextTestIntroduction) {
     EXPECT_EQ(Find<QLabel>(anketa, "Label1")->text().toStdString(), "Результат:");
     EXPECT_EQ(Find<QLabel>(anketa, "lblResult")->text().toStdString(), "Плохо\n" + text::GetCatalogText(13004));
     EXPECT_TRUE(Button("cmdContinue")->hasFocus() || !anketa->isActiveWindow());
+    // The focus is on "ПРОДОЛЖИТЬ", so Enter goes on; Tab would go to the button beside it.
+    ASSERT_EQ(anketa->focusWidget(), Button("cmdContinue"));
+    EXPECT_EQ(Button("cmdContinue")->nextInFocusChain(), Button("cmdCount"));
 
-    Button("cmdContinue")->click();
+    QTest::keyClick(anketa->focusWidget(), Qt::Key_Return);
     ProcessEvents();
     EXPECT_FALSE(forms.IsLoaded("frmAnketa"));
     ASSERT_TRUE(forms.IsLoaded("frmRazd"));

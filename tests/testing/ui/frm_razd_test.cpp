@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
+#include "shell/ui/frm_mdi.h"
 #include "support/ui_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "text/catalogue.h"
@@ -68,6 +71,46 @@ TEST_F(FrmRazdTest, EveryProgramIntroductionLeadsToItsFirstTest) {
         forms.Unload("frmAnketa");
         ProcessEvents();
     }
+}
+
+TEST_F(FrmRazdTest, EveryProgramIntroductionFitsTheMainWindowWithItsParagraphsApart) {
+    OpenMainWindow();
+    QMdiArea* area = forms.mdiArea();
+    for (int program = 1; program <= 5; ++program) {
+        SetProgram(program, program * 10 + 1, program * 10 + 2);
+        const std::string name = "frmRazd" + std::to_string(program);
+        QWidget* screen = forms.Show(name);
+        ASSERT_NE(screen, nullptr) << name;
+        ProcessEvents();
+        auto* frame = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+        ASSERT_NE(frame, nullptr) << name;
+        // Nothing of it below or right of what the main window shows at its start size, and no
+        // empty band between its text and its buttons.
+        EXPECT_TRUE(area->rect().contains(frame->geometry())) << name;
+        QWidget* text = Find<QWidget>(screen, "Label2");
+        const int blank = Find<QWidget>(screen, "cmdContinue")->y() - text->geometry().bottom();
+        EXPECT_LT(blank, 2 * text->fontMetrics().height()) << name;
+        const QString body = Find<QLabel>(screen, "Label2")->text();
+        EXPECT_GE(body.count(QStringLiteral("\n\n")), 2) << name;
+        EXPECT_EQ(body.count(QStringLiteral("\n")), 2 * body.count(QStringLiteral("\n\n"))) << name;
+        forms.Unload(name);
+        ProcessEvents();
+    }
+}
+
+TEST_F(FrmRazdTest, EnterGoesOnFromEachIntroduction) {
+    SetProgram(3, 35, 37);
+    QWidget* program = forms.Show("frmRazd3");
+    ASSERT_NE(program, nullptr);
+    ASSERT_EQ(program->focusWidget(), Find<QWidget>(program, "cmdContinue"));
+    QTest::keyClick(program->focusWidget(), Qt::Key_Return);
+    ProcessEvents();
+    QWidget* test = Screen("frmRazd");
+    ASSERT_NE(test, nullptr);
+    ASSERT_EQ(test->focusWidget(), Find<QWidget>(test, "cmdContinue"));
+    QTest::keyClick(test->focusWidget(), Qt::Key_Return);
+    ProcessEvents();
+    EXPECT_TRUE(forms.IsLoaded("frmAnketa"));
 }
 
 TEST_F(FrmRazdTest, AManStartingProgramFourHasTheWomenOnlyQuestionsSetAside) {

@@ -141,4 +141,15 @@ TEST_F(FrmLoginTest, ThePasswordShowsStarsAndEnterGoesToOk) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(FrmLoginTest, WhatTheUserTypesFirstGoesIntoThePasswordBox) {
+    Profile("ZRVI001.ini", "[Settings]\r\nLastName=Петров\r\nName=Иван\r\nPassw=роза\r\n");
+    Profile("ZRVI002.ini", "[Settings]\r\nLastName=Орлова\r\nName=Вера\r\nPassw=липа\r\n");
+    QDialog* d = Load();
+    d->show();
+    ASSERT_EQ(d->focusWidget(), Password(d));
+    Type(d->focusWidget(), "роза");
+    EXPECT_EQ(Password(d)->text().toStdString(), "роза");
+    EXPECT_EQ(Listed(d)[static_cast<size_t>(Find<QComboBox>(d, "cmbUser")->currentIndex())], "Орлова Вера");
+}
+
 }  // namespace

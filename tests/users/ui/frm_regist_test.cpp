@@ -203,6 +203,19 @@ TEST_F(FrmRegistTest, EnterMovesTheFocusAsTheTableSays) {
     EXPECT_EQ(enter(Box(c, "txtHeight")), "cmdRegist");
 }
 
+TEST_F(FrmRegistTest, ANewUserStartsAtTheLastNameAReturningUserAtTheWeight) {
+    QDialog* d = Load();
+    d->show();
+    EXPECT_EQ(d->focusWidget(), Box(d, "txtLastName"));
+    forms.Unload("frmRegist");
+
+    // In continue mode the names, year and sex are filled in and cannot be moved through with
+    // Enter: the weight is what the user comes to give.
+    QDialog* c = LoadContinueMode("windows_profile.ini");
+    c->show();
+    EXPECT_EQ(c->focusWidget(), Box(c, "txtWeight"));
+}
+
 TEST_F(FrmRegistTest, ABoxSelectsItsWholeTextWhenItGetsTheFocus) {
     QDialog* d = Load();
     d->show();

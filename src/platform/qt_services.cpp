@@ -129,7 +129,7 @@ QtPrinter::Prepared QtPrinter::Prepare(QPrinter& printer, PrintResult& failure) 
     return Prepared::Ready;
 }
 
-PrintResult QtPrinter::PrintWidget(QWidget& widget) {
+PrintResult QtPrinter::Print(const std::function<bool(QPrinter&, QPainter&)>& draw) {
     QPrinter printer(QPrinter::HighResolution);
     PrintResult failure;
     switch (Prepare(printer, failure)) {
@@ -140,57 +140,52 @@ PrintResult QtPrinter::PrintWidget(QWidget& widget) {
         case Prepared::Ready:
             break;
     }
-    const QPixmap image = widget.grab();
     QPainter painter;
     if (!painter.begin(&printer)) return CannotStart(printer);
-    const QRect page = painter.viewport();
-    // The window as large as the page allows, keeping its proportions.
-    const double scale =
-        std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
-    painter.scale(scale, scale);
-    painter.drawPixmap(0, 0, image);
-    if (!painter.end()) return CannotFinish();
+    if (!draw(printer, painter) || !painter.end()) return CannotFinish();
     return {};
 }
 
+PrintResult QtPrinter::PrintWidget(QWidget& widget) {
+    const QPixmap image = widget.grab();
+    return Print([&](QPrinter&, QPainter& painter) {
+        const QRect page = painter.viewport();
+        // The window as large as the page allows, keeping its proportions.
+        const double scale = std::min(double(page.width()) / image.width(),
+                                      double(page.height()) / image.height());
+        painter.scale(scale, scale);
+        painter.drawPixmap(0, 0, image);
+        return true;
+    });
+}
+
 PrintResult QtPrinter::PrintDocument(QTextDocument& document) {
-    QPrinter printer(QPrinter::HighResolution);
-    PrintResult failure;
-    switch (Prepare(printer, failure)) {
-        case Prepared::Cancelled:
-            return {};
-        case Prepared::Failed:
-            return failure;
-        case Prepared::Ready:
-            break;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) return CannotStart(printer);
-    // A copy laid out for the printer's resolution and page, with margins of its own around the
-    // text.
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    QAbstractTextDocumentLayout* layout = copy->documentLayout();
-    layout->setPaintDevice(painter.device());
-    QTextFrameFormat frame = copy->rootFrame()->frameFormat();
-    frame.setMargin(38);  // one centimetre, in the document's own pixels
-    copy->rootFrame()->setFrameFormat(frame);
-    const QRectF page(0, 0, painter.viewport().width(), painter.viewport().height());
-    copy->setPageSize(page.size());
-    const int pages = copy->pageCount();
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !printer.newPage()) return CannotFinish();
-        painter.save();
-        const QRectF view = page.translated(0, i * page.height());
-        painter.translate(0, -view.top());
-        painter.setClipRect(view);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        layout->draw(&painter, context);
-        painter.restore();
-    }
-    if (!painter.end()) return CannotFinish();
-    return {};
+    return Print([&](QPrinter& printer, QPainter& painter) {
+        // A copy laid out for the printer's resolution and page, with margins of its own around
+        // the text.
+        std::unique_ptr<QTextDocument> copy(document.clone());
+        QAbstractTextDocumentLayout* layout = copy->documentLayout();
+        layout->setPaintDevice(painter.device());
+        QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+        frame.setMargin(38);  // one centimetre, in the document's own pixels
+        copy->rootFrame()->setFrameFormat(frame);
+        const QRectF page(0, 0, painter.viewport().width(), painter.viewport().height());
+        copy->setPageSize(page.size());
+        const int pages = copy->pageCount();
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0 && !printer.newPage()) return false;
+            painter.save();
+            const QRectF view = page.translated(0, i * page.height());
+            painter.translate(0, -view.top());
+            painter.setClipRect(view);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = view;
+            context.palette.setColor(QPalette::Text, Qt::black);
+            layout->draw(&painter, context);
+            painter.restore();
+        }
+        return true;
+    });
 }
 
 bool QtShell::OpenUrl(const std::string& url) {

@@ -5,6 +5,7 @@
 #include "platform/services.h"
 
 class QDate;
+class QPainter;
 class QPrinter;
 class QString;
 class QWidget;
@@ -44,6 +45,9 @@ public:
 private:
     enum class Prepared { Ready, Cancelled, Failed };
     Prepared Prepare(QPrinter& printer, PrintResult& failure);
+    // Prepares a printer, lets draw paint the pages (false: a page could not be started) and
+    // reports what went wrong.
+    PrintResult Print(const std::function<bool(QPrinter&, QPainter&)>& draw);
 
     Chooser chooser_;
 };

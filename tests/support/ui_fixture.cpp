@@ -1,9 +1,13 @@
 #include "support/ui_fixture.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QPushButton>
+#include <QTimer>
 
 #include "shell/ui/frm_mdi.h"
 #include "shell/ui/register_screens.h"
+#include "testing/ui/frm_anketa.h"
 
 namespace testsupport {
 
@@ -30,6 +34,36 @@ shell::frmMDI& UiFixture::OpenMainWindow() {
 void UiFixture::ProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void UiFixture::Click(const char* screen, const char* button) {
+    ASSERT_TRUE(forms.IsLoaded(screen)) << screen;
+    auto* target = Find<QPushButton>(Screen(screen), button);
+    ASSERT_TRUE(target && target->isVisible()) << screen << "." << button;
+    QTest::mouseClick(target, Qt::LeftButton);
+    ProcessEvents();
+}
+
+testing::frmAnketa* UiFixture::Anketa() {
+    return qobject_cast<testing::frmAnketa*>(Screen("frmAnketa"));
+}
+
+int UiFixture::AnswerTest(int pattern) {
+    const auto option = [this](int n) {
+        return Anketa()->findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(n));
+    };
+    int answered = 0;
+    while (Find<QWidget>(Anketa(), "FrameQuestion")->isVisible() && answered < 40) {
+        if (QTimer* lock = Find<QTimer>(Anketa(), "Timer1"); lock->isActive())
+            Anketa()->Timer1_Timer();
+        clock.Advance(0.6);
+        int visible = 0;
+        while (visible < 5 && option(visible + 1)->isVisible()) ++visible;
+        const int chosen = pattern < 0 ? 1 : (answered + pattern) % visible + 1;
+        QTest::mouseClick(option(chosen), Qt::LeftButton);
+        ++answered;
+    }
+    return answered;
 }
 
 }  // namespace testsupport

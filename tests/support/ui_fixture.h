@@ -16,6 +16,9 @@
 namespace shell {
 class frmMDI;
 }
+namespace testing {
+class frmAnketa;
+}
 
 namespace testsupport {
 
@@ -34,6 +37,15 @@ protected:
         return root->findChild<T*>(QString::fromLatin1(name));
     }
     QWidget* Screen(const std::string& name) { return forms.Find(name); }
+
+    // Clicks a visible button of a loaded screen with the mouse.
+    void Click(const char* screen, const char* button);
+    testing::frmAnketa* Anketa();
+    // Answers the questions on the page until the test's result shows, the way a person does:
+    // reads (the page lock runs out), thinks a moment, clicks one of the visible options: the
+    // pattern picks among them, and a negative pattern always takes the first. Returns how many
+    // questions were asked.
+    int AnswerTest(int pattern);
 
     TempDir dir;
     state::SharedState sharedState;

@@ -50,28 +50,13 @@ class Program1RecommendationsRoadTest : public testsupport::UiFixture {
         }
     }
 
-    void Click(const char* screen, const char* button) {
-        ASSERT_TRUE(forms.IsLoaded(screen)) << screen;
-        auto* target = Find<QPushButton>(Screen(screen), button);
-        ASSERT_TRUE(target && target->isVisible()) << screen << "." << button;
-        QTest::mouseClick(target, Qt::LeftButton);
-        ProcessEvents();
-    }
-    testing::frmAnketa* Anketa() { return qobject_cast<testing::frmAnketa*>(Screen("frmAnketa")); }
 
     void TakeTheTests() {
         Click("frmRazd1", "cmdContinue");
         for (int test = 11; test <= 14; ++test) {
             Click("frmRazd", "cmdContinue");
             ASSERT_NE(Anketa(), nullptr) << test;
-            for (int asked = 0; Find<QWidget>(Anketa(), "FrameQuestion")->isVisible() && asked < 40;
-                 ++asked) {
-                if (QTimer* lock = Find<QTimer>(Anketa(), "Timer1"); lock->isActive())
-                    Anketa()->Timer1_Timer();
-                clock.Advance(0.6);
-                QTest::mouseClick(Anketa()->findChild<QAbstractButton*>("Option1(1)"),
-                                  Qt::LeftButton);
-            }
+            AnswerTest(-1);
             Click("frmAnketa", "cmdContinue");
         }
     }

@@ -67,14 +67,6 @@ class Program1RoadTest : public testsupport::UiFixture {
         }
     }
 
-    void Click(const char* screen, const char* button) {
-        ASSERT_TRUE(forms.IsLoaded(screen)) << screen;
-        auto* target = Find<QPushButton>(Screen(screen), button);
-        ASSERT_TRUE(target && target->isVisible()) << screen << "." << button;
-        QTest::mouseClick(target, Qt::LeftButton);
-        ProcessEvents();
-    }
-    testing::frmAnketa* Anketa() { return qobject_cast<testing::frmAnketa*>(Screen("frmAnketa")); }
 
     // Every question of every test answered with the option a pattern picks among those shown.
     void TakeTheTests(int pattern) {
@@ -82,23 +74,7 @@ class Program1RoadTest : public testsupport::UiFixture {
         for (int test = 11; test <= 14; ++test) {
             Click("frmRazd", "cmdContinue");
             ASSERT_NE(Anketa(), nullptr) << test;
-            for (int asked = 0; Find<QWidget>(Anketa(), "FrameQuestion")->isVisible() && asked < 40;
-                 ++asked) {
-                if (QTimer* lock = Find<QTimer>(Anketa(), "Timer1"); lock->isActive())
-                    Anketa()->Timer1_Timer();
-                clock.Advance(0.6);
-                int visible = 0;
-                while (visible < 5 && Anketa()
-                                          ->findChild<QAbstractButton*>(
-                                              QStringLiteral("Option1(%1)").arg(visible + 1))
-                                          ->isVisible()) {
-                    ++visible;
-                }
-                const int option = (asked + pattern) % visible + 1;
-                QTest::mouseClick(Anketa()->findChild<QAbstractButton*>(
-                                      QStringLiteral("Option1(%1)").arg(option)),
-                                  Qt::LeftButton);
-            }
+            AnswerTest(pattern);
             Click("frmAnketa", "cmdContinue");
         }
     }

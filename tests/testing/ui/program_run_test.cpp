@@ -15,39 +15,7 @@
 
 namespace {
 
-class ProgramRunTest : public testsupport::UiFixture {
-protected:
-    void Click(const char* screen, const char* button) {
-        ASSERT_TRUE(forms.IsLoaded(screen)) << screen;
-        auto* target = Find<QPushButton>(Screen(screen), button);
-        ASSERT_TRUE(target && target->isVisible()) << screen << "." << button;
-        QTest::mouseClick(target, Qt::LeftButton);
-        ProcessEvents();
-    }
-    testing::frmAnketa* Anketa() { return qobject_cast<testing::frmAnketa*>(Screen("frmAnketa")); }
-
-    // Answers the questions on the page until the test's result shows, the way a person does:
-    // reads (the page lock runs out), thinks a moment, clicks one of the visible options (always
-    // the first one for a negative pattern).
-    int AnswerTest(int pattern) {
-        int answered = 0;
-        while (Find<QWidget>(Anketa(), "FrameQuestion")->isVisible() && answered < 40) {
-            QTimer* lock = Find<QTimer>(Anketa(), "Timer1");
-            if (lock->isActive()) Anketa()->Timer1_Timer();
-            clock.Advance(0.6);
-            int visible = 0;
-            while (visible < 5 && Anketa()->findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(visible + 1))
-                                      ->isVisible()) {
-                ++visible;
-            }
-            const int option = pattern < 0 ? 1 : (answered + pattern) % visible + 1;
-            QTest::mouseClick(Anketa()->findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(option)),
-                              Qt::LeftButton);
-            ++answered;
-        }
-        return answered;
-    }
-};
+using ProgramRunTest = testsupport::UiFixture;
 
 TEST_F(ProgramRunTest, ProgramOneFromTheMenuToTheEndOfTest14) {
     forms.SetModalRunner([&](QDialog& dialog) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
 
 #include "shell/ui/frm_mdi.h"
 #include "shell/ui/register_screens.h"
@@ -64,6 +65,11 @@ int UiFixture::AnswerTest(int pattern) {
         ++answered;
     }
     return answered;
+}
+
+void UiFixture::SaveShot(QWidget& widget, const QString& name) {
+    if (const char* folder = std::getenv("ZORVEK_SHOTS"))
+        widget.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
 }
 
 }  // namespace testsupport

@@ -46,6 +46,9 @@ protected:
     // pattern picks among them, and a negative pattern always takes the first. Returns how many
     // questions were asked.
     int AnswerTest(int pattern);
+    // With ZORVEK_SHOTS naming a folder, saves a picture of the widget there as <name>.png, so
+    // that a person can look at a screen in the state a test put it in.
+    static void SaveShot(QWidget& widget, const QString& name);
 
     TempDir dir;
     state::SharedState sharedState;

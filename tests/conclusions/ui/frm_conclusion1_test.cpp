@@ -55,10 +55,6 @@ class FrmConclusion1Test : public testsupport::UiFixture {
     int Bottom(QWidget* screen, const QString& name) {
         return screen->findChild<QWidget*>(name)->geometry().bottom();
     }
-    void Shot(QWidget* screen, const char* name) {
-        if (const char* shots = std::getenv("ZORVEK_SHOTS"))
-            screen->grab().save(QString(shots) + "/" + name + ".png");
-    }
 };
 
 TEST_F(FrmConclusion1Test, GoodOverallRatingWithAWeakStressTest) {
@@ -76,7 +72,7 @@ TEST_F(FrmConclusion1Test, GoodOverallRatingWithAWeakStressTest) {
     // The paragraph's break tokens became line breaks.
     EXPECT_EQ(Text(screen, "Label3").find("¤"), std::string::npos);
     EXPECT_NE(Text(screen, "Label3").find('\n'), std::string::npos);
-    Shot(screen, "frmConclusion1_good");
+    SaveShot(*screen, "frmConclusion1_good");
 }
 
 TEST_F(FrmConclusion1Test, ArticlesStandOneBelowTheOtherInRuleOrderAboveTheButtons) {
@@ -101,9 +97,8 @@ TEST_F(FrmConclusion1Test, ArticlesStandOneBelowTheOtherInRuleOrderAboveTheButto
     }
     for (QPushButton* button : screen->findChildren<QPushButton*>())
         EXPECT_FALSE(button->text().contains("?frm"));
-    Shot(screen, "frmConclusion1_thin");
-    if (const char* shots = std::getenv("ZORVEK_SHOTS"))
-        mainWindow->grab().save(QString(shots) + "/frmConclusion1_main.png");
+    SaveShot(*screen, "frmConclusion1_thin");
+    SaveShot(*mainWindow, "frmConclusion1_main");
 }
 
 TEST_F(FrmConclusion1Test, TwoFindingsAndTheirArticlesInTheFirstTwoRows) {

@@ -84,6 +84,7 @@ TEST_F(Program1RecommendationsRoadTest, FromTheMenuToTheFarewellScreenAndBackToT
     EXPECT_EQ(recom->Label1->text().toStdString(),
               "Индивидуальные рекомендации для Вас, г-жа Соколова Анна");
     EXPECT_EQ(Find<QPushButton>(recom, "cmdPreparat(8)")->text().toStdString(), "Диета");
+    SaveShot(window, "frmRecom1_main");
 
     // The calendar plan, addressed to her at its top and at its end.
     Click("frmRecom1", "cmdPlan");
@@ -102,6 +103,7 @@ TEST_F(Program1RecommendationsRoadTest, FromTheMenuToTheFarewellScreenAndBackToT
     int lines = 0;
     for (QLabel* line : sheet->lblName) lines += line->isHidden() ? 0 : 1;
     EXPECT_EQ(lines, 7);
+    SaveShot(*sheet, "frmRecept1");
     Click("frmRecept1", "cmdPrint");
     EXPECT_EQ(printer.widgetsPrinted, 1);
     Click("frmRecept1", "cmdClose");
@@ -109,6 +111,7 @@ TEST_F(Program1RecommendationsRoadTest, FromTheMenuToTheFarewellScreenAndBackToT
 
     // The end of the work, a look back at the recommendations, and the end again.
     Click("frmRecom1", "cmdClose");
+    SaveShot(window, "frmEnd_main");
     EXPECT_EQ(sharedState.recomForm, "frmRecom1");
     EXPECT_FALSE(forms.IsLoaded("frmRecom1"));
     Click("frmEnd", "cmdReturn");

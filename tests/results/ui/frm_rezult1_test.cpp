@@ -271,10 +271,8 @@ TEST_F(FrmRezult1Test, TheMainWindowGrowsToHoldTheScreen) {
     sharedState.nextTestNum = 8;
     QWidget* screen = Open();
     EXPECT_GT(window.width(), before);
-    if (const char* shots = std::getenv("ZORVEK_SHOTS")) {
-        screen->grab().save(QString(shots) + "/frmRezult1.png");
-        window.grab().save(QString(shots) + "/frmRezult1_main.png");
-    }
+    SaveShot(*screen, "frmRezult1");
+    SaveShot(window, "frmRezult1_main");
 }
 
 }  // namespace

@@ -152,8 +152,7 @@ TEST_F(Program1RoadTest, TwoRunsFromTheMenuToTheConclusionAndTheSecondShowsTheFi
     EXPECT_EQ(Text("frmRezult1", "Label10(15)"), "Хорошо");
     EXPECT_EQ(Text("frmRezult1", "Label10(16)"), firstOverall);
     EXPECT_FALSE(Shown("frmRezult1", "Label10(20)"));
-    if (const char* shots = std::getenv("ZORVEK_SHOTS"))
-        window.grab().save(QString(shots) + "/road.png");
+    SaveShot(window, "road");
     EXPECT_EQ(users::ReadIni(file, "Settings", "DateNum", "?"), "2");
     EXPECT_EQ(users::ReadIni(file, "Result2", "TimeTest", "?").substr(0, 3), "17:");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;

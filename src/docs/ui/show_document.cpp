@@ -20,25 +20,31 @@ void UnloadHiddenViewer(platform::AppContext& context) {
 }
 }  // namespace
 
-void ShowDocument(platform::AppContext& context, std::string_view storedPath) {
+frmRTF* OpenDocument(platform::AppContext& context, std::string_view storedPath,
+                     platform::MessageBox::Icon missingIcon) {
     const std::filesystem::path path = ResolveDocPath(context.programDir, storedPath);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         UnloadHiddenViewer(context);
-        context.messages.Show(text::GetBufText(1) + " " + path.string());
-        return;
+        context.messages.Show(text::GetBufText(1) + " " + path.string(),
+                              platform::MessageBox::Buttons::Ok, missingIcon);
+        return nullptr;
     }
     auto* viewer = qobject_cast<frmRTF*>(context.forms.Load(kViewer));
-    if (!viewer) return;
+    if (!viewer) return nullptr;
     context.forms.Place(viewer, 50, 400);
     if (!viewer->LoadFile(path)) {
         UnloadHiddenViewer(context);
         context.messages.Show(text::FormText(kViewer, "msgUnreadable") + " " + path.string(),
                               platform::MessageBox::Buttons::Ok,
                               platform::MessageBox::Icon::Warning);
-        return;
+        return nullptr;
     }
-    context.forms.ShowModal(kViewer);
+    return viewer;
+}
+
+void ShowDocument(platform::AppContext& context, std::string_view storedPath) {
+    if (OpenDocument(context, storedPath)) context.forms.ShowModal(kViewer);
 }
 
 }  // namespace docs

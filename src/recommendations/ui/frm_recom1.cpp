@@ -6,9 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
-#include "docs/doc_path.h"
 #include "docs/ui/frm_rtf.h"
 #include "docs/ui/show_document.h"
 #include "platform/forms.h"
@@ -200,69 +198,28 @@ void frmRecom1::ShowList() {
     }
 }
 
-namespace {
-
-bool IsFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
-void ReportMissing(platform::AppContext& context, const std::filesystem::path& path,
-                   platform::MessageBox::Icon icon) {
-    context.messages.Show(text::GetBufText(1) + " " + path.string(),
-                          platform::MessageBox::Buttons::Ok, icon);
-}
-
-// The viewer loaded, placed and holding the file; nullptr (reported) when the file cannot be read.
-docs::frmRTF* LoadViewer(platform::AppContext& context, const std::filesystem::path& path,
-                         bool printable) {
-    auto* viewer = qobject_cast<docs::frmRTF*>(context.forms.Load(kViewer));
-    if (!viewer) return nullptr;
-    context.forms.Place(viewer, 50, 400);
-    viewer->hide();
-    viewer->Clear();
-    viewer->SetPrintButtonVisible(printable);
-    if (!viewer->LoadFile(path)) {
-        context.forms.Unload(kViewer);
-        context.messages.Show(text::FormText(kViewer, "msgUnreadable") + " " + path.string(),
-                              platform::MessageBox::Buttons::Ok,
-                              platform::MessageBox::Icon::Warning);
-        return nullptr;
-    }
-    return viewer;
-}
-
-}  // namespace
-
 // The preparation's description; only the diet can be printed from here.
 void frmRecom1::cmdPreparat_Click(int index) {
-    const std::filesystem::path path = docs::ResolveDocPath(ctx_.programDir, docPath_(index));
-    if (!IsFile(path)) {
-        ReportMissing(ctx_, path, platform::MessageBox::Icon::Warning);
-        return;
-    }
-    const bool printable = FromQt(cmdPreparat(index)->text()) == dietName_;
-    if (!LoadViewer(ctx_, path, printable)) return;
+    docs::frmRTF* viewer =
+        docs::OpenDocument(ctx_, docPath_(index), platform::MessageBox::Icon::Warning);
+    if (!viewer) return;
+    viewer->SetPrintButtonVisible(FromQt(cmdPreparat(index)->text()) == dietName_);
     ctx_.forms.ShowModal(kViewer);
 }
 
 // The use instructions of the course, printable.
 void frmRecom1::cmdPrint_Click() {
-    if (auto* viewer = qobject_cast<docs::frmRTF*>(ctx_.forms.Load(kViewer)))
-        viewer->SetPrintButtonVisible(true);
-    docs::ShowDocument(ctx_, program1::UseInstructionsPath(courseCode_));
+    docs::frmRTF* viewer = docs::OpenDocument(ctx_, program1::UseInstructionsPath(courseCode_));
+    if (!viewer) return;
+    viewer->SetPrintButtonVisible(true);
+    ctx_.forms.ShowModal(kViewer);
 }
 
 // The calendar plan of the course, addressed to the user, printable.
 void frmRecom1::cmdPlan_Click() {
-    const std::filesystem::path path =
-        docs::ResolveDocPath(ctx_.programDir, program1::CalendarPath(courseCode_));
-    if (!IsFile(path)) {
-        ReportMissing(ctx_, path, platform::MessageBox::Icon::None);
-        return;
-    }
-    docs::frmRTF* viewer = LoadViewer(ctx_, path, true);
+    docs::frmRTF* viewer = docs::OpenDocument(ctx_, program1::CalendarPath(courseCode_));
     if (!viewer) return;
+    viewer->SetPrintButtonVisible(true);
     const state::SharedState& state = ctx_.state;
     const std::string salutation =
         PlanSalutation(state.userSex, state.userLastName, state.userFirstName);

@@ -10,8 +10,8 @@ namespace conclusions {
 std::string TodayText(const base::Clock& clock) { return base::FormatDdMmYyyy(clock.Now()); }
 
 std::string Salutation1(std::string_view designCaption, const state::SharedState& state) {
-    return std::string(designCaption) + state::TitleEnding(state.userSex) + " " +
-           state.userLastName + " " + state.userFirstName;
+    return state::AddressedHeading(designCaption, state.userSex, state.userLastName,
+                                   state.userFirstName);
 }
 
 std::string SalutationFormal(const state::SharedState& state) {

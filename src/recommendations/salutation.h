@@ -5,11 +5,6 @@
 
 namespace recommendations {
 
-// A heading whose caption ends in "г-" or "Г-", completed with "н" / "жа", the last and the
-// first name: "... г-н Иванов Иван".
-std::string AddressedHeading(std::string_view caption, std::string_view userSex,
-                             std::string_view lastName, std::string_view firstName);
-
 // The salutation of the plans and calendars: "Г-н Иванов Иван", "Г-жа Петрова Анна".
 std::string PlanSalutation(std::string_view userSex, std::string_view lastName,
                            std::string_view firstName);

@@ -26,8 +26,8 @@ std::string RatingWord(int code) {
 
 std::string HeaderWithSalutation(std::string_view caption, std::string_view separator,
                                  const state::SharedState& state) {
-    return std::string(caption) + std::string(separator) + "г-" +
-           state::TitleEnding(state.userSex) + " " + state.userLastName + " " + state.userFirstName;
+    return state::AddressedHeading(std::string(caption) + std::string(separator) + "г-",
+                                   state.userSex, state.userLastName, state.userFirstName);
 }
 
 ResultsPage CompleteResults(Column current, const ProgramRecord& program,

@@ -5,6 +5,7 @@
 #include "recommendations/preparations.h"
 #include "recommendations/prescription.h"
 #include "recommendations/salutation.h"
+#include "state/salutation.h"
 #include "text/catalogue.h"
 
 namespace {
@@ -132,9 +133,9 @@ TEST(Program1Sheet, TheDietIsNoPreparationAndStaysOffTheSheet) {
 }
 
 TEST(Salutation, ManAndAnyoneElse) {
-    EXPECT_EQ(AddressedHeading("Вам, г-", "m", "Иванов", "Иван"), "Вам, г-н Иванов Иван");
-    EXPECT_EQ(AddressedHeading("Вам, г-", "f", "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
-    EXPECT_EQ(AddressedHeading("Вам, г-", "", "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
+    EXPECT_EQ(state::AddressedHeading("Вам, г-", "m", "Иванов", "Иван"), "Вам, г-н Иванов Иван");
+    EXPECT_EQ(state::AddressedHeading("Вам, г-", "f", "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
+    EXPECT_EQ(state::AddressedHeading("Вам, г-", "", "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
     EXPECT_EQ(PlanSalutation("m", "Ёлкин", "Пётр"), "Г-н Ёлкин Пётр");
 }
 

@@ -16,6 +16,7 @@
 #include "recommendations/prescription.h"
 #include "recommendations/program1.h"
 #include "recommendations/salutation.h"
+#include "state/salutation.h"
 #include "recommendations/template_fill.h"
 #include "recommendations/ui/clickable_label.h"
 #include "recommendations/ui/recept_sheet.h"
@@ -168,7 +169,7 @@ void frmRecom1::BuildControls() {
 void frmRecom1::Form_Load() {
     const state::SharedState& state = ctx_.state;
     ctx_.forms.Place(this, 20, 440);
-    Label1->setText(ToQt(AddressedHeading(text::FormText(kForm, "Label1"), state.userSex,
+    Label1->setText(ToQt(state::AddressedHeading(text::FormText(kForm, "Label1"), state.userSex,
                                           state.userLastName, state.userFirstName)));
     prepList_ = Program1List();
     dietName_ = text::GetListItem(prepList_, kDietItem);

@@ -11,7 +11,7 @@
 #include "docs/ui/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "recommendations/salutation.h"
+#include "state/salutation.h"
 #include "text/catalogue.h"
 
 namespace recommendations {
@@ -104,7 +104,7 @@ QLabel* ReceptSheet::NewLine(int index) {
 
 void ReceptSheet::Form_Load() {
     ctx_.forms.Place(this, 20, 440);
-    Label1->setText(ToQt(AddressedHeading(text::FormText(form_, "Label1"), ctx_.state.userSex,
+    Label1->setText(ToQt(state::AddressedHeading(text::FormText(form_, "Label1"), ctx_.state.userSex,
                                           ctx_.state.userLastName, ctx_.state.userFirstName)));
     lblDate->setText(ToQt(base::FormatDdMmYy(ctx_.clock.Now())));
 }

@@ -151,8 +151,8 @@ PrintResult QtPrinter::PrintWidget(QWidget& widget) {
     return Print([&](QPrinter&, QPainter& painter) {
         const QRect page = painter.viewport();
         // The window as large as the page allows, keeping its proportions.
-        const double scale = std::min(double(page.width()) / image.width(),
-                                      double(page.height()) / image.height());
+        const double scale =
+            std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
         painter.scale(scale, scale);
         painter.drawPixmap(0, 0, image);
         return true;

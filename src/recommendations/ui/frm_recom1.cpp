@@ -16,12 +16,12 @@
 #include "recommendations/prescription.h"
 #include "recommendations/program1.h"
 #include "recommendations/salutation.h"
-#include "state/salutation.h"
 #include "recommendations/template_fill.h"
 #include "recommendations/ui/clickable_label.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "recommendations/ui/viewer_text.h"
 #include "results/ui/screen_room.h"
+#include "state/salutation.h"
 #include "text/catalogue.h"
 
 namespace recommendations {
@@ -170,7 +170,7 @@ void frmRecom1::Form_Load() {
     const state::SharedState& state = ctx_.state;
     ctx_.forms.Place(this, 20, 440);
     Label1->setText(ToQt(state::AddressedHeading(text::FormText(kForm, "Label1"), state.userSex,
-                                          state.userLastName, state.userFirstName)));
+                                                 state.userLastName, state.userFirstName)));
     prepList_ = Program1List();
     dietName_ = text::GetListItem(prepList_, kDietItem);
     courseCode_ = program1::ChooseCourse(state);

@@ -104,8 +104,9 @@ QLabel* ReceptSheet::NewLine(int index) {
 
 void ReceptSheet::Form_Load() {
     ctx_.forms.Place(this, 20, 440);
-    Label1->setText(ToQt(state::AddressedHeading(text::FormText(form_, "Label1"), ctx_.state.userSex,
-                                          ctx_.state.userLastName, ctx_.state.userFirstName)));
+    Label1->setText(
+        ToQt(state::AddressedHeading(text::FormText(form_, "Label1"), ctx_.state.userSex,
+                                     ctx_.state.userLastName, ctx_.state.userFirstName)));
     lblDate->setText(ToQt(base::FormatDdMmYy(ctx_.clock.Now())));
 }
 

@@ -50,7 +50,6 @@ class Program1RecommendationsRoadTest : public testsupport::UiFixture {
         }
     }
 
-
     void TakeTheTests() {
         Click("frmRazd1", "cmdContinue");
         for (int test = 11; test <= 14; ++test) {

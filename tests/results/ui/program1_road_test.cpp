@@ -67,7 +67,6 @@ class Program1RoadTest : public testsupport::UiFixture {
         }
     }
 
-
     // Every question of every test answered with the option a pattern picks among those shown.
     void TakeTheTests(int pattern) {
         Click("frmRazd1", "cmdContinue");

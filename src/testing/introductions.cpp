@@ -1,6 +1,6 @@
 #include "testing/introductions.h"
 
-namespace testing {
+namespace questionnaire {
 
 std::string ProgramIntroductionName(int program) {
     if (program < 1 || program > 5) return "";
@@ -26,4 +26,4 @@ std::string ReturnFromTestIntroduction(state::SharedState& state) {
     return ProgramIntroductionName(state.curProgram);
 }
 
-}  // namespace testing
+}  // namespace questionnaire

@@ -5,7 +5,7 @@
 
 #include "state/shared_state.h"
 
-namespace testing {
+namespace questionnaire {
 
 // "frmRazd1".."frmRazd5" for programs 1..5, "" for any other program.
 std::string ProgramIntroductionName(int program);
@@ -22,4 +22,4 @@ void GoToTest(state::SharedState& state);
 // "" when there is nowhere to go.
 std::string ReturnFromTestIntroduction(state::SharedState& state);
 
-}  // namespace testing
+}  // namespace questionnaire

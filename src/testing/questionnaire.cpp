@@ -7,7 +7,7 @@
 #include "base/numbers.h"
 #include "text/catalogue.h"
 
-namespace testing {
+namespace questionnaire {
 namespace {
 
 constexpr double kClickSpacingSeconds = 0.5;
@@ -335,4 +335,4 @@ void DecideSquatTest(state::SharedState& state) {
     }
 }
 
-}  // namespace testing
+}  // namespace questionnaire

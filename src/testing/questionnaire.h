@@ -20,7 +20,7 @@
 #include "base/bounded_array.h"
 #include "state/shared_state.h"
 
-namespace testing {
+namespace questionnaire {
 
 // Reads a catalogue text by key (breaks already turned into CR LF; "?key?" when missing).
 using CatalogLookup = std::function<std::string(long key)>;
@@ -123,4 +123,4 @@ private:
 // rating 2 or 3; its rating is then -1 and the program ends with test 28.
 void DecideSquatTest(state::SharedState& state);
 
-}  // namespace testing
+}  // namespace questionnaire

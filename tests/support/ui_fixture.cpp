@@ -45,8 +45,8 @@ void UiFixture::Click(const char* screen, const char* button) {
     ProcessEvents();
 }
 
-testing::frmAnketa* UiFixture::Anketa() {
-    return qobject_cast<testing::frmAnketa*>(Screen("frmAnketa"));
+questionnaire::frmAnketa* UiFixture::Anketa() {
+    return qobject_cast<questionnaire::frmAnketa*>(Screen("frmAnketa"));
 }
 
 int UiFixture::AnswerTest(int pattern) {

@@ -16,7 +16,7 @@
 namespace shell {
 class frmMDI;
 }
-namespace testing {
+namespace questionnaire {
 class frmAnketa;
 }
 
@@ -40,7 +40,7 @@ protected:
 
     // Clicks a visible button of a loaded screen with the mouse.
     void Click(const char* screen, const char* button);
-    testing::frmAnketa* Anketa();
+    questionnaire::frmAnketa* Anketa();
     // Answers the questions on the page until the test's result shows, the way a person does:
     // reads (the page lock runs out), thinks a moment, clicks one of the visible options: the
     // pattern picks among them, and a negative pattern always takes the first. Returns how many

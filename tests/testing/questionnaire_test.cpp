@@ -10,10 +10,10 @@
 
 namespace {
 
-using testing::NextScreen;
-using testing::Outcome;
-using testing::Questionnaire;
-using testing::QuestionnaireMode;
+using questionnaire::NextScreen;
+using questionnaire::Outcome;
+using questionnaire::Questionnaire;
+using questionnaire::QuestionnaireMode;
 
 // A program under way as the launcher leaves it, and a user who answers with pauses between
 // the clicks as a person does.
@@ -29,7 +29,7 @@ protected:
         state.enterAtEnd = false;
     }
 
-    Questionnaire& Open(int test, testing::CatalogLookup lookup = {}) {
+    Questionnaire& Open(int test, questionnaire::CatalogLookup lookup = {}) {
         state.curTest = static_cast<int16_t>(test);
         questionnaire.emplace(state, std::move(lookup));
         loadMessages = questionnaire->Form_Load().messages;
@@ -107,7 +107,7 @@ TEST_F(QuestionnaireTest, AControlledQuestionBecomesDueAgainButKeepsAGivenAnswer
 
 TEST_F(QuestionnaireTest, ManAnswersSeventeenQuestionsOfTest47) {
     StartProgram(4, 41, 47, "m");
-    testing::MarkWomenOnlyQuestions(state);
+    questionnaire::MarkWomenOnlyQuestions(state);
     Questionnaire& q = Open(47);
     AnswerAll({}, 2);
     EXPECT_EQ(shown.size(), 17u);
@@ -200,7 +200,7 @@ TEST_F(QuestionnaireTest, GoingBackFromQuestionOneAndInAgainKeepsTheAnswers) {
     EXPECT_EQ(outcome.next.FormName(), "frmRazd");
     EXPECT_EQ(state.curTest, 12);
 
-    testing::GoToTest(state);
+    questionnaire::GoToTest(state);
     Questionnaire& again = Open(12);
     EXPECT_EQ(again.curQuestion(), 1);
     EXPECT_EQ(again.Page().selected, 3);
@@ -217,7 +217,7 @@ TEST_F(QuestionnaireTest, ReturningFromTheNextIntroductionLandsOnTheLastApplicab
     EXPECT_EQ(forward.next.FormName(), "frmRazd");
     EXPECT_EQ(state.curTest, 42);
 
-    EXPECT_EQ(testing::ReturnFromTestIntroduction(state), "frmAnketa");
+    EXPECT_EQ(questionnaire::ReturnFromTestIntroduction(state), "frmAnketa");
     EXPECT_EQ(state.curTest, 41);
     Questionnaire& back = Open(41);
     EXPECT_EQ(back.mode(), QuestionnaireMode::Question);
@@ -229,7 +229,7 @@ TEST_F(QuestionnaireTest, ReturningFromTheNextIntroductionLandsOnTheLastApplicab
     Open(11);
     AnswerAll({}, 2);
     state.curTest = 12;
-    testing::ReturnFromTestIntroduction(state);
+    questionnaire::ReturnFromTestIntroduction(state);
     Questionnaire& eleven = Open(11);
     EXPECT_EQ(eleven.mode(), QuestionnaireMode::Question);
     EXPECT_EQ(eleven.curQuestion(), 10);
@@ -301,14 +301,14 @@ TEST_F(SquatTestDecision, AnyListedComplaintOrWeakRatingKeepsTest29) {
     for (size_t i = 0; i < spoilers.size(); ++i) {
         SetUpGoodUser();
         spoilers[i](state);
-        testing::DecideSquatTest(state);
+        questionnaire::DecideSquatTest(state);
         EXPECT_EQ(state.lastTest, 29) << i;
     }
     // A complaint not in the list does not matter; a body-mass class other than 2 or 3 neither.
     SetUpGoodUser();
     state.answers(2, 7, 2) = 1;
     state.answers(2, 14, 32) = 4;
-    testing::DecideSquatTest(state);
+    questionnaire::DecideSquatTest(state);
     EXPECT_EQ(state.lastTest, 28);
 }
 
@@ -334,7 +334,7 @@ TEST_F(QuestionnaireTest, ClicksCountOnlyWhenEnabledAndHalfASecondApart) {
 // A small made-up test, to see how a broken test definition is reported.
 class BrokenTest : public QuestionnaireTest {
 protected:
-    testing::CatalogLookup Lookup() {
+    questionnaire::CatalogLookup Lookup() {
         return [this](long key) {
             const auto it = entries.find(key);
             if (it != entries.end()) return it->second;

@@ -9,10 +9,10 @@
 #include <algorithm>
 
 #include "conclusions/conclusion_frame.h"
-#include "docs/ui/print_screen.h"
+#include "platform/widgets/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "results/ui/screen_room.h"
+#include "platform/widgets/screen_room.h"
 #include "text/catalogue.h"
 
 namespace conclusions {
@@ -125,7 +125,7 @@ void ConclusionScreen::FinishLayout() {
     layout_->addStretch();
     // The texts wrap at the screen's width; the screen never gets so small that they are cut.
     setMinimumSize(sizeHint());
-    results::MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
+    widgets::MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
 }
 
 QSize ConclusionScreen::sizeHint() const {
@@ -161,7 +161,7 @@ void ConclusionScreen::cmdClose_Click() {
 void ConclusionScreen::cmdPrint_Click() {
     std::vector<QWidget*> hidden = {cmdContinue, cmdReturn, cmdClose, cmdPrint};
     for (QWidget* widget : HiddenWhilePrinting()) hidden.push_back(widget);
-    docs::PrintScreen(ctx_, *this, hidden);
+    widgets::PrintScreen(ctx_, *this, hidden);
 }
 
 }  // namespace conclusions

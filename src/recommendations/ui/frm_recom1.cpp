@@ -17,10 +17,10 @@
 #include "recommendations/program1.h"
 #include "recommendations/salutation.h"
 #include "recommendations/template_fill.h"
-#include "recommendations/ui/clickable_label.h"
+#include "platform/widgets/clickable_label.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "recommendations/ui/viewer_text.h"
-#include "results/ui/screen_room.h"
+#include "platform/widgets/screen_room.h"
 #include "state/salutation.h"
 #include "text/catalogue.h"
 
@@ -102,7 +102,7 @@ void frmRecom1::BuildControls() {
     Label8->setFont(boldFont);
     Label8->setAlignment(Qt::AlignCenter);
     lblInfoURL = NewLabel(Frame1, "lblInfoURL");
-    lblURL = new ClickableLabel(Frame1);
+    lblURL = new widgets::ClickableLabel(Frame1);
     lblURL->setObjectName("lblURL");
     lblURL->setText(ToQt(kNewsPageUrl));
     cmdReturn = NewButton(Frame1, "cmdReturn");
@@ -113,7 +113,7 @@ void frmRecom1::BuildControls() {
     connect(cmdRecept, &QPushButton::clicked, this, &frmRecom1::cmdRecept_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &frmRecom1::cmdReturn_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmRecom1::cmdClose_Click);
-    connect(lblURL, &ClickableLabel::clicked, this, &frmRecom1::lblURL_Click);
+    connect(lblURL, &widgets::ClickableLabel::clicked, this, &frmRecom1::lblURL_Click);
 
     // The list on the left, the documents of the course beside it, the closing block below both.
     auto* documents = new QVBoxLayout;
@@ -176,7 +176,7 @@ void frmRecom1::Form_Load() {
     courseCode_ = program1::ChooseCourse(state);
     layout_ = program1::LayOutCourse(courseCode_, prepList_);
     ShowList();
-    results::MakeRoomInMainWindow(ctx_, *this, 20, 440);
+    widgets::MakeRoomInMainWindow(ctx_, *this, 20, 440);
 }
 
 // Headings and buttons one below the other in the order of the course, a free row between

@@ -14,9 +14,11 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-namespace recommendations {
-
+namespace widgets {
 class ClickableLabel;
+}
+
+namespace recommendations {
 
 class frmRecom1 : public QWidget {
     Q_OBJECT
@@ -41,7 +43,7 @@ class frmRecom1 : public QWidget {
     QLabel* Label7;
     QLabel* Label8;
     QLabel* lblInfoURL;
-    ClickableLabel* lblURL;
+    widgets::ClickableLabel* lblURL;
     QPushButton* cmdReturn;
     QPushButton* cmdClose;
 

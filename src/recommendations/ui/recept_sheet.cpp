@@ -8,7 +8,7 @@
 
 #include "base/clock.h"
 #include "base/failure.h"
-#include "docs/ui/print_screen.h"
+#include "platform/widgets/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
 #include "state/salutation.h"
@@ -129,7 +129,7 @@ void ReceptSheet::FillLines(const std::vector<std::string>& lines) {
     if (QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }
 
-void ReceptSheet::cmdPrint_Click() { docs::PrintScreen(ctx_, *this, {cmdPrint, cmdClose}); }
+void ReceptSheet::cmdPrint_Click() { widgets::PrintScreen(ctx_, *this, {cmdPrint, cmdClose}); }
 
 void ReceptSheet::cmdClose_Click() { ctx_.forms.Unload(form_); }
 

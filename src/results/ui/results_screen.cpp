@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "docs/ui/print_screen.h"
+#include "platform/widgets/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "results/ui/screen_room.h"
+#include "platform/widgets/screen_room.h"
 #include "results/user_profile.h"
 #include "text/catalogue.h"
 
@@ -190,7 +190,7 @@ QSize ResultsScreen::sizeHint() const {
 void ResultsScreen::FitIntoMainWindow() {
     setMinimumSize(sizeHint());
     ctx_.forms.Place(this, kTopTwips, kLeftTwips);
-    MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
+    widgets::MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
 }
 
 void ResultsScreen::cmdContinue_Click() {
@@ -208,7 +208,7 @@ void ResultsScreen::cmdReturn_Click() {
 }
 
 void ResultsScreen::cmdPrint_Click() {
-    docs::PrintScreen(ctx_, *this, {cmdContinue, cmdReturn, cmdClose, cmdPrint});
+    widgets::PrintScreen(ctx_, *this, {cmdContinue, cmdReturn, cmdClose, cmdPrint});
 }
 
 void ResultsScreen::closeEvent(QCloseEvent* event) {

@@ -10,7 +10,7 @@
 #include "platform/forms.h"
 #include "platform/qt_text.h"
 #include "text/catalogue.h"
-#include "users/ui/screen_parts.h"
+#include "platform/widgets/screen_parts.h"
 
 namespace shell {
 
@@ -29,7 +29,7 @@ void DisableMainMenus(platform::AppContext& context, std::initializer_list<const
 frmAbort::frmAbort(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(platform::ToQt(text::FormText(kForm, "Caption")));
-    users::ScreenParts parts(this, kForm);
+    widgets::ScreenParts parts(this, kForm);
     Label2 = parts.Heading("Label2");
     cmdYes = parts.Button("cmdYes");
     cmdNo = parts.Button("cmdNo");

@@ -8,7 +8,7 @@
 
 #include "platform/qt_text.h"
 #include "text/catalogue.h"
-#include "users/ui/screen_parts.h"
+#include "platform/widgets/screen_parts.h"
 
 namespace shell {
 
@@ -19,7 +19,7 @@ constexpr const char* kForm = "frmChoice";
 frmChoice::frmChoice(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(platform::ToQt(text::FormText(kForm, "Caption")));
-    users::ScreenParts parts(this, kForm);
+    widgets::ScreenParts parts(this, kForm);
     Label1 = parts.Heading("Label1");
     Label2 = parts.Paragraph("Label2");
     Label3 = parts.Heading("Label3");

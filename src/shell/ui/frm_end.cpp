@@ -12,7 +12,7 @@
 #include "shell/farewell.h"
 #include "shell/ui/frm_abort.h"
 #include "text/catalogue.h"
-#include "users/ui/screen_parts.h"
+#include "platform/widgets/screen_parts.h"
 
 namespace shell {
 
@@ -44,7 +44,7 @@ QFont Emphasis(QFont font, double scale, bool italic) {
 frmEnd::frmEnd(platform::AppContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(ToQt(text::FormText(kForm, "Caption")));
-    users::ScreenParts parts(this, kForm);
+    widgets::ScreenParts parts(this, kForm);
 
     for (int index : {0, 3}) {
         FrameEnd[index] = new QFrame(this);

@@ -22,13 +22,13 @@
 namespace shell {
 
 void RegisterScreens(platform::Forms& forms) {
-    forms.Register("frmRazd1", [](platform::AppContext& c) { return new testing::frmRazd1(c); });
-    forms.Register("frmRazd2", [](platform::AppContext& c) { return new testing::frmRazd2(c); });
-    forms.Register("frmRazd3", [](platform::AppContext& c) { return new testing::frmRazd3(c); });
-    forms.Register("frmRazd4", [](platform::AppContext& c) { return new testing::frmRazd4(c); });
-    forms.Register("frmRazd5", [](platform::AppContext& c) { return new testing::frmRazd5(c); });
-    forms.Register("frmRazd", [](platform::AppContext& c) { return new testing::frmRazd(c); });
-    forms.Register("frmAnketa", [](platform::AppContext& c) { return new testing::frmAnketa(c); });
+    forms.Register("frmRazd1", [](platform::AppContext& c) { return new questionnaire::frmRazd1(c); });
+    forms.Register("frmRazd2", [](platform::AppContext& c) { return new questionnaire::frmRazd2(c); });
+    forms.Register("frmRazd3", [](platform::AppContext& c) { return new questionnaire::frmRazd3(c); });
+    forms.Register("frmRazd4", [](platform::AppContext& c) { return new questionnaire::frmRazd4(c); });
+    forms.Register("frmRazd5", [](platform::AppContext& c) { return new questionnaire::frmRazd5(c); });
+    forms.Register("frmRazd", [](platform::AppContext& c) { return new questionnaire::frmRazd(c); });
+    forms.Register("frmAnketa", [](platform::AppContext& c) { return new questionnaire::frmAnketa(c); });
     forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
     forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
     forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });

@@ -11,11 +11,11 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "testing/ui/abort_question.h"
-#include "testing/ui/wrapping_radio_button.h"
+#include "platform/widgets/abort_question.h"
+#include "platform/widgets/wrapping_radio_button.h"
 #include "text/catalogue.h"
 
-namespace testing {
+namespace questionnaire {
 namespace {
 
 using platform::ToQt;
@@ -79,7 +79,7 @@ frmAnketa::frmAnketa(platform::AppContext& context, QWidget* parent)
     frameLayout->addWidget(lblQuestion);
     frameLayout->addSpacing(4);
     for (int j = 1; j <= kMaxOptions; ++j) {
-        auto* option = new WrappingRadioButton(FrameQuestion);
+        auto* option = new widgets::WrappingRadioButton(FrameQuestion);
         option->setObjectName(QStringLiteral("Option1(%1)").arg(j));
         option->hide();
         connect(option, &QAbstractButton::clicked, this, [this, j] { Option1_Click(j); });
@@ -169,7 +169,7 @@ void frmAnketa::cmdReturn_Click() {
 }
 
 void frmAnketa::cmdExit_Click() {
-    if (ConfirmAbort(ctx_)) ctx_.forms.Unload(kForm);
+    if (widgets::ConfirmAbort(ctx_)) ctx_.forms.Unload(kForm);
 }
 
 void frmAnketa::closeEvent(QCloseEvent* event) {
@@ -195,7 +195,7 @@ void frmAnketa::Render() {
     const QString question = ToQt(page.question);
     if (lblQuestion->text() != question) lblQuestion->setText(question);
     for (int j = 1; j <= kMaxOptions; ++j) {
-        WrappingRadioButton* option = Option1[static_cast<size_t>(j)];
+        widgets::WrappingRadioButton* option = Option1[static_cast<size_t>(j)];
         const bool visible = j <= static_cast<int>(page.options.size());
         option->setText(visible ? ToQt(page.options[static_cast<size_t>(j - 1)]) : QString());
         option->setAutoExclusive(false);
@@ -244,4 +244,4 @@ void frmAnketa::OpenNext(const NextScreen& next) {
     ctx_.forms.Show(name);
 }
 
-}  // namespace testing
+}  // namespace questionnaire

@@ -14,9 +14,11 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-namespace testing {
-
+namespace widgets {
 class WrappingRadioButton;
+}
+
+namespace questionnaire {
 
 class frmAnketa : public QWidget {
     Q_OBJECT
@@ -53,7 +55,7 @@ private:
     QLabel* lblTitle;
     QFrame* FrameQuestion;
     QLabel* lblQuestion;
-    std::array<WrappingRadioButton*, kMaxOptions + 1> Option1{};  // members 1..5
+    std::array<widgets::WrappingRadioButton*, kMaxOptions + 1> Option1{};  // members 1..5
     QLabel* Label1;
     QLabel* lblResult;
     QPushButton* cmdContinue;
@@ -63,4 +65,4 @@ private:
     QTimer* Timer1;
 };
 
-}  // namespace testing
+}  // namespace questionnaire

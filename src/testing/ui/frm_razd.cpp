@@ -9,10 +9,10 @@
 #include "platform/forms.h"
 #include "platform/qt_text.h"
 #include "testing/introductions.h"
-#include "testing/ui/abort_question.h"
+#include "platform/widgets/abort_question.h"
 #include "text/catalogue.h"
 
-namespace testing {
+namespace questionnaire {
 namespace {
 
 using platform::ToQt;
@@ -82,7 +82,7 @@ QSize IntroductionScreen::sizeHint() const {
 }
 
 void IntroductionScreen::cmdClose_Click() {
-    if (ConfirmAbort(ctx_)) ctx_.forms.Unload(form_);
+    if (widgets::ConfirmAbort(ctx_)) ctx_.forms.Unload(form_);
 }
 
 void IntroductionScreen::closeEvent(QCloseEvent* event) {
@@ -133,4 +133,4 @@ void frmRazd::cmdReturn_Click() {
     if (!next.empty()) OpenInstead(next);
 }
 
-}  // namespace testing
+}  // namespace questionnaire

@@ -9,7 +9,7 @@
 class QLabel;
 class QPushButton;
 
-namespace testing {
+namespace questionnaire {
 
 // What all six introductions share: a heading, a text, "ПЕРЕХОД К ТЕСТУ" and "ЗАКРЫТЬ", which
 // closes the screen once the user has confirmed it in the abort dialog (so does the close box).
@@ -86,4 +86,4 @@ private:
     void cmdReturn_Click();             // the previous test at its end, or the program introduction
 };
 
-}  // namespace testing
+}  // namespace questionnaire

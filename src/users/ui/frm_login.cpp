@@ -14,7 +14,7 @@
 #include "text/catalogue.h"
 #include "users/ini_file.h"
 #include "users/profiles.h"
-#include "users/ui/screen_parts.h"
+#include "platform/widgets/screen_parts.h"
 
 namespace users {
 
@@ -28,7 +28,7 @@ constexpr const char* kForm = "frmLogin";
 frmLogin::frmLogin(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(ToQt(text::FormText(kForm, "Caption")));
-    ScreenParts parts(this, kForm);
+    widgets::ScreenParts parts(this, kForm);
     Label1 = parts.Label("Label1");
     cmbUser = new QComboBox(this);
     cmbUser->setObjectName("cmbUser");
@@ -37,7 +37,7 @@ frmLogin::frmLogin(platform::AppContext& context, QWidget* parent) : QDialog(par
     cmbUser->setMaxVisibleItems(20);
     Label2 = parts.Label("Label2");
     txtPassw = parts.Box("txtPassw", 0);
-    EchoStars(txtPassw);
+    widgets::EchoStars(txtPassw);
     txtPassw->installEventFilter(this);
     cmdOk = parts.Button("cmdOk");
     cmdQuit = parts.Button("cmdQuit");

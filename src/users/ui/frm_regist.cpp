@@ -17,7 +17,7 @@
 #include "text/catalogue.h"
 #include "users/ini_file.h"
 #include "users/profiles.h"
-#include "users/ui/screen_parts.h"
+#include "platform/widgets/screen_parts.h"
 
 namespace users {
 
@@ -31,7 +31,7 @@ constexpr const char* kForm = "frmRegist";
 frmRegist::frmRegist(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(ToQt(text::FormText(kForm, "Caption")));
-    ScreenParts parts(this, kForm);
+    widgets::ScreenParts parts(this, kForm);
 
     Label1 = parts.Heading("Label1");
     Label2 = parts.Label("Label2");

@@ -7,7 +7,7 @@
 
 #include "docs/ui/frm_rtf.h"
 #include "recommendations/news_page.h"
-#include "recommendations/ui/clickable_label.h"
+#include "platform/widgets/clickable_label.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "support/ui_fixture.h"
 

@@ -12,11 +12,11 @@
 
 namespace {
 
-using testing::QuestionnaireMode;
+using questionnaire::QuestionnaireMode;
 
 class FrmAnketaTest : public testsupport::UiFixture {
 protected:
-    testing::frmAnketa* Open(int program, int firstTest, int lastTest, int test, const char* sex = "f") {
+    questionnaire::frmAnketa* Open(int program, int firstTest, int lastTest, int test, const char* sex = "f") {
         sharedState.ResetAnswers();
         sharedState.curProgram = static_cast<int16_t>(program);
         sharedState.firstTest = static_cast<int16_t>(firstTest);
@@ -24,7 +24,7 @@ protected:
         sharedState.curTest = static_cast<int16_t>(test);
         sharedState.userSex = sex;
         sharedState.enterAtEnd = false;
-        anketa = qobject_cast<testing::frmAnketa*>(forms.Show("frmAnketa"));
+        anketa = qobject_cast<questionnaire::frmAnketa*>(forms.Show("frmAnketa"));
         return anketa;
     }
 
@@ -44,7 +44,7 @@ protected:
         QTest::mouseClick(Option(j), Qt::LeftButton);
     }
 
-    testing::frmAnketa* anketa = nullptr;
+    questionnaire::frmAnketa* anketa = nullptr;
 };
 
 TEST_F(FrmAnketaTest, ShowsTheQuestionWithOnlyItsOptionsAndLocksThePageBriefly) {

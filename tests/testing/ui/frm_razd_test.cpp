@@ -143,7 +143,7 @@ TEST_F(FrmRazdTest, ReturnFromALaterTestOpensThePreviousTestAtItsEnd) {
     forms.Show("frmRazd");
     Click("frmRazd", "cmdReturn");
     EXPECT_FALSE(forms.IsLoaded("frmRazd"));
-    auto* anketa = qobject_cast<testing::frmAnketa*>(Screen("frmAnketa"));
+    auto* anketa = qobject_cast<questionnaire::frmAnketa*>(Screen("frmAnketa"));
     ASSERT_NE(anketa, nullptr);
     EXPECT_TRUE(sharedState.enterAtEnd);
     EXPECT_EQ(sharedState.curTest, 12);

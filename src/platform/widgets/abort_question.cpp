@@ -1,8 +1,8 @@
-#include "testing/ui/abort_question.h"
+#include "platform/widgets/abort_question.h"
 
 #include "platform/forms.h"
 
-namespace testing {
+namespace widgets {
 
 bool ConfirmAbort(platform::AppContext& context) {
     // The dialog sets its answer; nothing is taken as a "yes" left over from an earlier dialog.
@@ -11,4 +11,4 @@ bool ConfirmAbort(platform::AppContext& context) {
     return context.state.dlgResult == 1;
 }
 
-}  // namespace testing
+}  // namespace widgets

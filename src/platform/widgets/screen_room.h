@@ -6,9 +6,9 @@
 
 class QWidget;
 
-namespace results {
+namespace widgets {
 
 void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, int topTwips,
                           int leftTwips);
 
-}  // namespace results
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "docs/ui/print_screen.h"
+#include "platform/widgets/print_screen.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -7,7 +7,7 @@
 
 #include "base/failure.h"
 
-namespace docs {
+namespace widgets {
 namespace {
 
 void ReportFailure(platform::AppContext& context, int number, const std::string& description) {
@@ -49,4 +49,4 @@ void PrintScreen(platform::AppContext& context, QWidget& screen, const std::vect
     }
 }
 
-}  // namespace docs
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "results/ui/screen_room.h"
+#include "platform/widgets/screen_room.h"
 
 #include <QMainWindow>
 #include <QMdiArea>
@@ -10,7 +10,7 @@
 #include "platform/forms.h"
 #include "platform/qt_text.h"
 
-namespace results {
+namespace widgets {
 
 void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, int topTwips,
                           int leftTwips) {
@@ -38,4 +38,4 @@ void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, 
     main->resize(target.expandedTo(main->size()));
 }
 
-}  // namespace results
+}  // namespace widgets

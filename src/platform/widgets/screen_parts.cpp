@@ -1,4 +1,4 @@
-#include "users/ui/screen_parts.h"
+#include "platform/widgets/screen_parts.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include "platform/qt_text.h"
 #include "text/catalogue.h"
 
-namespace users {
+namespace widgets {
 namespace {
 
 class SelectAllFilter : public QObject {
@@ -92,4 +92,4 @@ void EchoStars(QLineEdit* box) {
     box->setEchoMode(QLineEdit::Password);
 }
 
-}  // namespace users
+}  // namespace widgets

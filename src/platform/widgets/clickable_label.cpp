@@ -1,8 +1,8 @@
-#include "recommendations/ui/clickable_label.h"
+#include "platform/widgets/clickable_label.h"
 
 #include <QMouseEvent>
 
-namespace recommendations {
+namespace widgets {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
@@ -18,4 +18,4 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-}  // namespace recommendations
+}  // namespace widgets

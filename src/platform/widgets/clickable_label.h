@@ -2,7 +2,7 @@
 // A label that reacts to a click like a link: the web addresses of the recommendation screens.
 #include <QLabel>
 
-namespace recommendations {
+namespace widgets {
 
 class ClickableLabel : public QLabel {
     Q_OBJECT
@@ -16,4 +16,4 @@ class ClickableLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-}  // namespace recommendations
+}  // namespace widgets

@@ -3,7 +3,7 @@
 // beside its first line. The whole row takes the click.
 #include <QRadioButton>
 
-namespace testing {
+namespace widgets {
 
 class WrappingRadioButton : public QRadioButton {
     Q_OBJECT
@@ -25,4 +25,4 @@ private:
     QRect TextRect(int width) const;
 };
 
-}  // namespace testing
+}  // namespace widgets

@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace users {
+namespace widgets {
 
 class ScreenParts {
 public:
@@ -35,4 +35,4 @@ void SelectAllOnFocus(QLineEdit* box);
 // The box shows one "*" for every character typed.
 void EchoStars(QLineEdit* box);
 
-}  // namespace users
+}  // namespace widgets

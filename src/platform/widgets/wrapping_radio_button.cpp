@@ -1,10 +1,10 @@
-#include "testing/ui/wrapping_radio_button.h"
+#include "platform/widgets/wrapping_radio_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
 
-namespace testing {
+namespace widgets {
 namespace {
 
 constexpr int kMargin = 2;
@@ -74,4 +74,4 @@ void WrappingRadioButton::paintEvent(QPaintEvent*) {
     }
 }
 
-}  // namespace testing
+}  // namespace widgets

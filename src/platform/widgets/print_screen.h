@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace docs {
+namespace widgets {
 
 // Hides each button, prints the screen's image, shows each button again. Every hide, the print
 // and every show is a step of its own: a failing step is reported (error number, a blank, the
@@ -14,4 +14,4 @@ namespace docs {
 // visible before.
 void PrintScreen(platform::AppContext& context, QWidget& screen, const std::vector<QWidget*>& buttons);
 
-}  // namespace docs
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "docs/ui/print_screen.h"
+#include "platform/widgets/print_screen.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,7 +32,7 @@ TEST_F(PrintScreenTest, TheButtonsAreHiddenWhileTheScreenIsPrintedAndComeBack) {
         EXPECT_EQ(&printed, &screen);
         for (QWidget* button : buttons) hiddenWhilePrinting.push_back(button->isHidden());
     };
-    docs::PrintScreen(context, screen, buttons);
+    widgets::PrintScreen(context, screen, buttons);
     EXPECT_EQ(hiddenWhilePrinting, std::vector<bool>(4, true));
     EXPECT_EQ(printer.widgetsPrinted, 1);
     EXPECT_TRUE(messages.shown.empty());
@@ -44,7 +44,7 @@ TEST_F(PrintScreenTest, AFailingPrinterIsReportedAndTheButtonsStillComeBack) {
     printer.fail = true;
     printer.errorNumber = 482;
     printer.description = "Принтер не найден";
-    docs::PrintScreen(context, screen, buttons);
+    widgets::PrintScreen(context, screen, buttons);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "482 Принтер не найден");
     EXPECT_EQ(messages.shown[0].icon, platform::MessageBox::Icon::Critical);
@@ -53,14 +53,14 @@ TEST_F(PrintScreenTest, AFailingPrinterIsReportedAndTheButtonsStillComeBack) {
         EXPECT_FALSE(button->isHidden()) << button->objectName().toStdString();
 
     // Every print is a step of its own: a second failing print is reported again.
-    docs::PrintScreen(context, screen, buttons);
+    widgets::PrintScreen(context, screen, buttons);
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST_F(PrintScreenTest, AButtonHiddenBeforeStaysHiddenAndAMissingOneIsPassedOver) {
     buttons[1]->hide();
     buttons.push_back(nullptr);
-    docs::PrintScreen(context, screen, buttons);
+    widgets::PrintScreen(context, screen, buttons);
     EXPECT_TRUE(buttons[1]->isHidden());
     EXPECT_FALSE(buttons[0]->isHidden());
     EXPECT_FALSE(buttons[3]->isHidden());

@@ -24,28 +24,32 @@ constexpr int kCopies = 9;  // one more than the parsed files kept, so every pas
 
 struct Setup {
     fs::path root;
-    std::string big;                 // the profile with 2,000 records
+    std::string big;                  // the profile with 2,000 records
     std::vector<std::string> copies;  // the same, several times
-    fs::path crowd;                  // a directory of 999 profiles
+    fs::path crowd;                   // a directory of 999 profiles
 };
 Setup setup;
 
 // A profile as the program writes it: [Settings], then one record per run of a program.
 std::string Profile(const std::string& lastName, const std::string& name, int records) {
-    std::string text = "[Settings]\r\nPassw=ключ7\r\nName=" + name + "\r\nYearBirth= 1958\r\nSex=f\r\nLastName=" +
-                       lastName + "\r\nDateReg=05.03.04\r\nTimeReg=07:05:09\r\nHeight=1.64\r\nDateNum=" +
+    std::string text = "[Settings]\r\nPassw=ключ7\r\nName=" + name +
+                       "\r\nYearBirth= 1958\r\nSex=f\r\nLastName=" + lastName +
+                       "\r\nDateReg=05.03.04\r\nTimeReg=07:05:09\r\nHeight=1.64\r\nDateNum=" +
                        std::to_string(records) + "\r\n";
     for (int r = 1; r <= records; ++r) {
         const int program = 1 + r % 5;
         text += "[Result" + std::to_string(r) + "]\r\nDateTest=05.03.2004\r\nTimeTest=07:15:40\r\n";
-        for (int t = 1; t <= 9; ++t) text += "Test" + std::to_string(program * 100 + t) + "= " + "530"[t % 3] + "\r\n";
-        text += "Test" + std::to_string(program * 100 + 14) + "= 3\r\nTest" + std::to_string(program * 100 + 15) +
-                "= 5\r\n";
+        for (int t = 1; t <= 9; ++t)
+            text += "Test" + std::to_string(program * 100 + t) + "= " + "530"[t % 3] + "\r\n";
+        text += "Test" + std::to_string(program * 100 + 14) + "= 3\r\nTest" +
+                std::to_string(program * 100 + 15) + "= 5\r\n";
     }
     return *base::Utf8ToCp1251(text);
 }
 
-void Write(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+void Write(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
 
 void Prepare() {
     std::string pattern = (fs::temp_directory_path() / "zorvek-bench-XXXXXX").string();
@@ -59,7 +63,8 @@ void Prepare() {
     }
     setup.crowd = setup.root / "crowd";
     fs::create_directory(setup.crowd);
-    const char* lastNames[] = {"Иванова", "Петров", "Сидоренко", "Яковлева", "Андреев", "Кузнецова"};
+    const char* lastNames[] = {"Иванова",  "Петров",  "Сидоренко",
+                               "Яковлева", "Андреев", "Кузнецова"};
     for (int n = 1; n <= 999; ++n) {
         Write(setup.crowd / users::ProfileFileName(n),
               Profile(std::string(lastNames[n % 6]) + std::to_string(n % 97), "Мария", 100));
@@ -102,7 +107,8 @@ void BM_WriteKey(benchmark::State& state) {
     int value = 0;
     for (auto _ : state) {
         const users::WriteResult result =
-            users::WriteIni(setup.big, "Result" + std::to_string(kRecords), "Test101", " " + std::to_string(++value % 6));
+            users::WriteIni(setup.big, "Result" + std::to_string(kRecords), "Test101",
+                            " " + std::to_string(++value % 6));
         if (!result) state.SkipWithError(result.reason.c_str());
     }
 }
@@ -116,7 +122,8 @@ void BM_WriteRecord(benchmark::State& state) {
         std::vector<users::IniEntry> entries = {{"Settings", "DateNum", std::to_string(record)},
                                                 {section, "DateTest", "08.12.2026"},
                                                 {section, "TimeTest", "10:30:00"}};
-        for (int t = 1; t <= 11; ++t) entries.push_back({section, "Test" + std::to_string(100 + t), " 5"});
+        for (int t = 1; t <= 11; ++t)
+            entries.push_back({section, "Test" + std::to_string(100 + t), " 5"});
         const users::WriteResult result = users::WriteIni(setup.copies[0], entries);
         if (!result) state.SkipWithError(result.reason.c_str());
     }

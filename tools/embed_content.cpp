@@ -30,8 +30,10 @@ int main(int argc, char** argv) {
             std::cerr << "embed_content: cannot read " << file << "\n";
             return 1;
         }
-        const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        out << "        {\"" << fs::relative(file, root).generic_string() << "\", std::string_view(\"";
+        const std::string data((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+        out << "        {\"" << fs::relative(file, root).generic_string()
+            << "\", std::string_view(\"";
         int column = 0;
         for (unsigned char c : data) {
             static const char* hex = "0123456789abcdef";

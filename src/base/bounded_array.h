@@ -9,7 +9,7 @@ namespace base {
 
 template <typename T>
 class Array1 {
-public:
+  public:
     Array1(int lower, int upper, T initial = T{})
         : lower_(lower), upper_(upper), data_(upper - lower + 1, initial) {}
 
@@ -19,7 +19,7 @@ public:
     int upper() const { return upper_; }
     void Fill(const T& value) { data_.assign(data_.size(), value); }
 
-private:
+  private:
     size_t Offset(int i) const {
         if (i < lower_ || i > upper_) throw SubscriptOutOfRange();
         return static_cast<size_t>(i - lower_);
@@ -30,11 +30,12 @@ private:
 
 template <typename T>
 class Array3 {
-public:
+  public:
     Array3(int lower1, int upper1, int lower2, int upper2, int lower3, int upper3, T initial = T{})
         : lower_{lower1, lower2, lower3},
           upper_{upper1, upper2, upper3},
-          data_(static_cast<size_t>(upper1 - lower1 + 1) * (upper2 - lower2 + 1) * (upper3 - lower3 + 1),
+          data_(static_cast<size_t>(upper1 - lower1 + 1) * (upper2 - lower2 + 1) *
+                    (upper3 - lower3 + 1),
                 initial) {}
 
     T& operator()(int i, int j, int k) { return data_[Offset(i, j, k)]; }
@@ -44,7 +45,7 @@ public:
     size_t size() const { return data_.size(); }
     void Fill(const T& value) { data_.assign(data_.size(), value); }
 
-private:
+  private:
     size_t Offset(int i, int j, int k) const {
         const int index[3] = {i, j, k};
         size_t offset = 0;

@@ -14,7 +14,7 @@ struct DateTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DateTime Now() const = 0;
     // Seconds since midnight with fractions (the questionnaire's click spacing).
@@ -23,7 +23,7 @@ public:
 
 // The computer's local clock.
 class SystemClock : public Clock {
-public:
+  public:
     DateTime Now() const override;
     double SecondsSinceMidnight() const override;
 };

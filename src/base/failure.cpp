@@ -12,7 +12,9 @@ std::string RuntimeFailure::Message() const {
 }
 
 RuntimeFailure Overflow() { return {kOverflow, "Переполнение"}; }
-RuntimeFailure SubscriptOutOfRange() { return {kSubscriptOutOfRange, "Индекс вне допустимого диапазона"}; }
+RuntimeFailure SubscriptOutOfRange() {
+    return {kSubscriptOutOfRange, "Индекс вне допустимого диапазона"};
+}
 RuntimeFailure TypeMismatch() { return {kTypeMismatch, "Несоответствие типов"}; }
 
 }  // namespace base

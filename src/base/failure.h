@@ -8,14 +8,14 @@
 namespace base {
 
 class RuntimeFailure : public std::runtime_error {
-public:
+  public:
     RuntimeFailure(int number, std::string description);
     int number() const { return number_; }
     const std::string& description() const { return description_; }
     // "Error N", a line break and the description: how a failure is shown to the user.
     std::string Message() const;
 
-private:
+  private:
     int number_;
     std::string description_;
 };

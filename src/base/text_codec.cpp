@@ -26,7 +26,10 @@ std::u32string DecodeUtf8(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();) {
         const unsigned char c = utf8[i];
         int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        char32_t code = length == 1 ? c : length == 2 ? (c & 0x1F) : length == 3 ? (c & 0x0F) : (c & 0x07);
+        char32_t code = length == 1   ? c
+                        : length == 2 ? (c & 0x1F)
+                        : length == 3 ? (c & 0x0F)
+                                      : (c & 0x07);
         bool valid = length > 0 && i + length <= utf8.size();
         for (int k = 1; valid && k < length; ++k) {
             const unsigned char next = utf8[i + k];
@@ -78,7 +81,8 @@ std::string CharLeft(std::string_view utf8, size_t count) {
 
 int Cp1251Code(char32_t character) {
     if (character < 0x80) return static_cast<int>(character);
-    if (character >= 0x0410 && character <= 0x044F) return static_cast<int>(character - 0x0410 + 0xC0);
+    if (character >= 0x0410 && character <= 0x044F)
+        return static_cast<int>(character - 0x0410 + 0xC0);
     for (size_t i = 0; i < kHighCodes.size(); ++i) {
         if (kHighCodes[i] == character) return static_cast<int>(0x80 + i);
     }

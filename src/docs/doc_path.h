@@ -9,6 +9,7 @@ namespace docs {
 // The file below programDir that the stored path names: each component matched exactly if it
 // exists, otherwise without regard to letter case. When nothing matches, the path as written
 // (with "/" separators), which does not exist.
-std::filesystem::path ResolveDocPath(const std::filesystem::path& programDir, std::string_view storedPath);
+std::filesystem::path ResolveDocPath(const std::filesystem::path& programDir,
+                                     std::string_view storedPath);
 
 }  // namespace docs

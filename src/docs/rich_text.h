@@ -16,7 +16,7 @@
 namespace docs {
 
 class RichText {
-public:
+  public:
     // Files larger than this are read up to this size, like a file cut short.
     static constexpr size_t kMaxFileBytes = 32u << 20;
 
@@ -57,7 +57,7 @@ public:
     // The position in UTF-16 code units (as Qt counts) of a position in characters.
     int Utf16Position(int position) const;
 
-private:
+  private:
     void Reparse();
     void Edited();
 

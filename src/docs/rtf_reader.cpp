@@ -99,12 +99,12 @@ std::string CleanFontName(std::string name) {
 }
 
 class Reader {
-public:
+  public:
     explicit Reader(std::u32string_view text) : text_(text) {}
 
     RtfDocument Run();
 
-private:
+  private:
     // Tokens
     void ControlWord(std::string_view word, std::optional<int64_t> parameter);
     void ControlSymbol(char32_t symbol);

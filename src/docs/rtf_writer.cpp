@@ -10,7 +10,7 @@ namespace docs {
 namespace {
 
 class Writer {
-public:
+  public:
     explicit Writer(const RtfDocument& document) : document_(document) {}
 
     std::string Write() {
@@ -43,7 +43,7 @@ public:
         return out;
     }
 
-private:
+  private:
     void Note(const CharFormat& format) {
         if (!format.font.empty() && !fonts_.contains(format.font)) {
             const int number = static_cast<int>(fonts_.size()) + 1;

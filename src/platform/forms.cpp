@@ -10,7 +10,9 @@
 
 namespace platform {
 
-void Forms::Register(const std::string& name, Factory factory) { factories_[name] = std::move(factory); }
+void Forms::Register(const std::string& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
 
 QWidget* Forms::Find(const std::string& name) const {
     for (const auto& [loadedName, widget] : loaded_) {
@@ -24,8 +26,9 @@ QWidget* Forms::Load(const std::string& name) {
     const auto factory = factories_.find(name);
     if (factory == factories_.end() || !context_) return nullptr;
     // Drop entries of screens that have been destroyed meanwhile.
-    loaded_.erase(std::remove_if(loaded_.begin(), loaded_.end(), [](const auto& e) { return !e.second; }),
-                  loaded_.end());
+    loaded_.erase(
+        std::remove_if(loaded_.begin(), loaded_.end(), [](const auto& e) { return !e.second; }),
+        loaded_.end());
     QWidget* widget = factory->second(*context_);
     widget->setObjectName(QString::fromStdString(name));
     loaded_.emplace_back(name, widget);
@@ -121,13 +124,15 @@ QPoint Forms::DialogPosition(const QWidget* dialog, QPoint offset) const {
     if (size.width() <= frame.width()) {
         at.setX(std::clamp(at.x(), frame.left(), frame.right() + 1 - size.width()));
     } else {
-        at.setX(frame.center().x() - size.width() / 2);  // wider than the main window: centred on it
+        at.setX(frame.center().x() -
+                size.width() / 2);  // wider than the main window: centred on it
     }
     // Never past the edges of the screen the main window is on.
     if (const QScreen* screen = mainWindow->screen()) {
         const QRect area = screen->availableGeometry();
         at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height() - kTitleBarAllowance)));
+        at.setY(std::max(area.top(),
+                         std::min(at.y(), area.bottom() + 1 - size.height() - kTitleBarAllowance)));
     }
     return at;
 }

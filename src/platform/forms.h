@@ -16,7 +16,7 @@ namespace platform {
 struct AppContext;
 
 class Forms {
-public:
+  public:
     using Factory = std::function<QWidget*(AppContext&)>;
     // Runs a modal dialog; the default is QDialog::exec(). Tests put their own in place to answer
     // the dialog by clicking its buttons.
@@ -48,7 +48,7 @@ public:
     // Registers a widget made elsewhere (the main window) so that screens find it by name.
     void Adopt(const std::string& name, QWidget* widget);
 
-private:
+  private:
     // Room left below a dialog for the title bar the window system adds.
     static constexpr int kTitleBarAllowance = 32;
     QPoint DialogPosition(const QWidget* dialog, QPoint offset) const;

@@ -8,12 +8,12 @@
 namespace platform {
 
 class GuardedApplication : public QApplication {
-public:
+  public:
     GuardedApplication(int& argc, char** argv);
     void SetMessageBox(MessageBox* messages) { messages_ = messages; }
     bool notify(QObject* receiver, QEvent* event) override;
 
-private:
+  private:
     void Report(const std::string& message);
     MessageBox* messages_ = nullptr;
 };

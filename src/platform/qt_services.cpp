@@ -31,7 +31,8 @@ MessageBox::Answer QtMessageBox::Show(const std::string& text, Buttons buttons, 
     box.setWindowTitle(QStringLiteral("Zorvek"));
     box.setText(ToQt(text));
     // A short message ("Введите пол") would give a box narrower than its own title bar.
-    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(kMinMessageWidth));
+    box.setStyleSheet(
+        QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(kMinMessageWidth));
     box.setIcon(icon == Icon::Warning    ? QMessageBox::Warning
                 : icon == Icon::Critical ? QMessageBox::Critical
                                          : QMessageBox::NoIcon);
@@ -72,7 +73,7 @@ QString DocumentName() {
 // While the person chooses, the mouse pointer is the ordinary one even if the caller already
 // shows the hourglass.
 class NormalPointer {
-public:
+  public:
     NormalPointer() : busy_(QApplication::overrideCursor() != nullptr) {
         if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
     }
@@ -82,7 +83,7 @@ public:
     NormalPointer(const NormalPointer&) = delete;
     NormalPointer& operator=(const NormalPointer&) = delete;
 
-private:
+  private:
     bool busy_;
 };
 

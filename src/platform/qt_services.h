@@ -13,12 +13,12 @@ class QWidget;
 namespace platform {
 
 class QtMessageBox : public MessageBox {
-public:
+  public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     Answer Show(const std::string& text, Buttons buttons, Icon icon) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 
@@ -27,7 +27,7 @@ private:
 // choose, Qt would quietly fall back to PDF output without a file name and print nothing: that is
 // reported as a failure, never as success. A person who cancels the dialog gets no message.
 class QtPrinter : public Printer {
-public:
+  public:
     // Lets the person choose a printer or a file for the print about to start; false: cancelled.
     using Chooser = std::function<bool(QPrinter&)>;
 
@@ -42,7 +42,7 @@ public:
     // overwritten.
     static QString PdfFileFor(const QDate& date, const QString& folder);
 
-private:
+  private:
     enum class Prepared { Ready, Cancelled, Failed };
     Prepared Prepare(QPrinter& printer, PrintResult& failure);
     // Prepares a printer, lets draw paint the pages (false: a page could not be started) and
@@ -53,7 +53,7 @@ private:
 };
 
 class QtShell : public Shell {
-public:
+  public:
     bool OpenUrl(const std::string& url) override;
 };
 

@@ -9,13 +9,14 @@ class QTextDocument;
 namespace platform {
 
 class MessageBox {
-public:
+  public:
     enum class Buttons { Ok, OkCancel };
     enum class Icon { None, Warning, Critical };
     enum class Answer { Ok, Cancel };
 
     virtual ~MessageBox() = default;
-    virtual Answer Show(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+    virtual Answer Show(const std::string& text, Buttons buttons = Buttons::Ok,
+                        Icon icon = Icon::None) = 0;
 };
 
 struct PrintResult {
@@ -25,7 +26,7 @@ struct PrintResult {
 };
 
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     // The image of a window as it is drawn on screen.
     virtual PrintResult PrintWidget(QWidget& widget) = 0;
@@ -34,7 +35,7 @@ public:
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a web address in the system's browser; false when that failed.
     virtual bool OpenUrl(const std::string& url) = 0;

@@ -20,8 +20,8 @@ FarewellModel FarewellFor(std::string_view recomForm) {
     return model;
 }
 
-std::string Greeting(std::string_view designText, std::string_view userSex, std::string_view lastName,
-                     std::string_view firstName) {
+std::string Greeting(std::string_view designText, std::string_view userSex,
+                     std::string_view lastName, std::string_view firstName) {
     std::string greeting(designText);
     greeting += state::IsMale(userSex) ? "ый" : "ая";
     greeting.append(" ").append(lastName).append(" ").append(firstName).append("!");

@@ -14,7 +14,8 @@ MenuEntry Document(std::string name, int captionItem, std::string path, int16_t 
     return entry;
 }
 
-MenuEntry Submenu(std::string name, int captionItem, bool enabled, std::vector<MenuEntry> children) {
+MenuEntry Submenu(std::string name, int captionItem, bool enabled,
+                  std::vector<MenuEntry> children) {
     MenuEntry entry;
     entry.name = std::move(name);
     entry.captionItem = captionItem;
@@ -99,8 +100,8 @@ std::string MenuCaption(const MenuEntry& entry, std::string_view captionList) {
 }
 
 std::string MainWindowCaption(int major, int minor, int revision) {
-    return "Zorvek from 01.07.03  (v. " + std::to_string(major) + "." + std::to_string(minor) + "." +
-           std::to_string(revision) + ")";
+    return "Zorvek from 01.07.03  (v. " + std::to_string(major) + "." + std::to_string(minor) +
+           "." + std::to_string(revision) + ")";
 }
 
 }  // namespace shell

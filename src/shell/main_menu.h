@@ -9,13 +9,14 @@
 namespace shell {
 
 struct MenuEntry {
-    std::string name;          // objectName, e.g. "mInfo141"
-    int captionItem = 0;       // item of the menu-caption list (general-holder slot 0); 0 = fixed caption
+    std::string name;  // objectName, e.g. "mInfo141"
+    int captionItem =
+        0;  // item of the menu-caption list (general-holder slot 0); 0 = fixed caption
     bool enabledAtStart = true;
     bool neverEnabled = false;  // shown but never chosen (mProgram26, mProgram27)
-    std::string document;      // document path below the program's directory, as stored
-    int16_t menuChoice = 0;    // set before the click acts (documents and programs)
-    int program = 0;           // 21..25: the program the item starts
+    std::string document;       // document path below the program's directory, as stored
+    int16_t menuChoice = 0;     // set before the click acts (documents and programs)
+    int program = 0;            // 21..25: the program the item starts
     std::vector<MenuEntry> children;
 };
 
@@ -29,6 +30,7 @@ std::string MenuCaption(const MenuEntry& entry, std::string_view captionList);
 std::string MainWindowCaption(int major, int minor, int revision);
 
 // The information submenus of the five programs, enabled when their program starts.
-inline constexpr std::string_view kProgramInfoMenus[] = {"mInfo14", "mInfo104", "mInfo16", "mInfo15", "mInfo17"};
+inline constexpr std::string_view kProgramInfoMenus[] = {"mInfo14", "mInfo104", "mInfo16",
+                                                         "mInfo15", "mInfo17"};
 
 }  // namespace shell

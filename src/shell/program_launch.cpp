@@ -8,8 +8,10 @@
 namespace shell {
 
 std::optional<ProgramStart> ProgramOfItem(int item) {
-    static const char* const kIntroductions[] = {"frmRazd1", "frmRazd2", "frmRazd3", "frmRazd4", "frmRazd5"};
-    static const char* const kInfoMenus[] = {"mInfo14", "mInfo104", "mInfo16", "mInfo15", "mInfo17"};
+    static const char* const kIntroductions[] = {"frmRazd1", "frmRazd2", "frmRazd3", "frmRazd4",
+                                                 "frmRazd5"};
+    static const char* const kInfoMenus[] = {"mInfo14", "mInfo104", "mInfo16", "mInfo15",
+                                             "mInfo17"};
     if (item < 21 || item > 25) return std::nullopt;
     const int program = item - 20;
     ProgramStart start;
@@ -34,7 +36,8 @@ bool AgeAdmitted(std::string_view range, int yearBirth, int currentYear) {
 }
 
 bool UserAdmitted(const state::SharedState& state, int currentYear) {
-    return AgeAdmitted(text::GetCatalogText(AgeRangeKey(state.menuChoice)), state.userYearBirth, currentYear);
+    return AgeAdmitted(text::GetCatalogText(AgeRangeKey(state.menuChoice)), state.userYearBirth,
+                       currentYear);
 }
 
 void StartProgram(state::SharedState& state, const ProgramStart& start) {

@@ -20,7 +20,8 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
     size_t start = 0;
     for (;;) {
         const size_t comma = text.find(',', start);
-        entries.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        entries.push_back(
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
@@ -45,13 +46,15 @@ const std::string& Entry(const std::vector<std::string>& entries, size_t i) {
 // Option clicks are off while the questionnaire moves on and come back on afterwards, also when
 // moving on fails, so that the page never stays dead.
 class ClicksOffWhileMoving {
-public:
-    explicit ClicksOffWhileMoving(bool& clicksEnabled) : clicksEnabled_(clicksEnabled) { clicksEnabled_ = false; }
+  public:
+    explicit ClicksOffWhileMoving(bool& clicksEnabled) : clicksEnabled_(clicksEnabled) {
+        clicksEnabled_ = false;
+    }
     ~ClicksOffWhileMoving() { clicksEnabled_ = true; }
     ClicksOffWhileMoving(const ClicksOffWhileMoving&) = delete;
     ClicksOffWhileMoving& operator=(const ClicksOffWhileMoving&) = delete;
 
-private:
+  private:
     bool& clicksEnabled_;
 };
 
@@ -126,7 +129,8 @@ void Questionnaire::LoadTest(Outcome& outcome) {
             optionCount_(q) = counts[static_cast<size_t>(q - 1)];
             loaded = q;
             for (int j = 1; j <= kMaxOptions; ++j) {
-                weight_(q)[j - 1] = WeightValue(Entry(weights, static_cast<size_t>((q - 1) * 5 + j - 1)));
+                weight_(q)[j - 1] =
+                    WeightValue(Entry(weights, static_cast<size_t>((q - 1) * 5 + j - 1)));
             }
         }
     } catch (const base::RuntimeFailure& failure) {
@@ -141,7 +145,9 @@ bool Questionnaire::ExcludedBySex(int question) const {
     return !filter.empty() && filter != state_.userSex;
 }
 
-int Questionnaire::ControllingQuestion(int question) const { return Number(Text(Base() + question * 10 + 8)); }
+int Questionnaire::ControllingQuestion(int question) const {
+    return Number(Text(Base() + question * 10 + 8));
+}
 
 bool Questionnaire::IsEnablingOption(int question, int option) const {
     for (const std::string& entry : SplitAtCommas(Text(Base() + question * 10 + 9))) {
@@ -315,7 +321,8 @@ Outcome Questionnaire::cmdReturn_Click() {
         return outcome;
     }
     const int testIndex = TestIndex();
-    for (int q = 1; q <= questionCount_; ++q) state_.answers(state_.curProgram, testIndex, q) = answer_(q);
+    for (int q = 1; q <= questionCount_; ++q)
+        state_.answers(state_.curProgram, testIndex, q) = answer_(q);
     outcome.next = {NextScreen::TestIntroduction, 0};
     return outcome;
 }

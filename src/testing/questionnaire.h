@@ -61,7 +61,7 @@ struct QuestionPage {
 };
 
 class Questionnaire {
-public:
+  public:
     explicit Questionnaire(state::SharedState& state, CatalogLookup lookup = {});
 
     // Prepares the test curTest and shows its first question, or its last applicable one when
@@ -87,7 +87,7 @@ public:
     // Grows by one each time a question is put on the page; the screen locks the page then.
     int questionsShown() const { return questionsShown_; }
 
-private:
+  private:
     std::string Text(long key) const;
     int TestIndex() const;
     long Base() const { return state_.testKeyBase; }

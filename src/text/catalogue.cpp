@@ -30,7 +30,9 @@ std::string JoinLines(std::string_view data) {
     return joined;
 }
 
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 // Files of one folder of the embedded content, in file-name order.
 std::vector<EmbeddedFile> FilesUnder(std::string_view folder) {
@@ -56,7 +58,8 @@ struct BuiltinTexts {
             tables[table] += JoinLines(file.data);
         }
         for (const EmbeddedFile& file : FilesUnder("buffer/slot_")) {
-            const int slot = std::stoi(std::string(file.path.substr(std::string_view("buffer/slot_").size())));
+            const int slot =
+                std::stoi(std::string(file.path.substr(std::string_view("buffer/slot_").size())));
             if (slot >= 0 && slot <= 9) slots[slot] = JoinLines(file.data);
         }
         for (const EmbeddedFile& file : FilesUnder("forms/")) {
@@ -70,7 +73,8 @@ struct BuiltinTexts {
                 for (size_t at; (at = caption.find("\u00B6")) != std::string::npos;) {
                     caption.replace(at, std::string_view("\u00B6").size(), kLineBreak);
                 }
-                forms[std::string(form) + "." + std::string(line.substr(0, tilde))] = std::move(caption);
+                forms[std::string(form) + "." + std::string(line.substr(0, tilde))] =
+                    std::move(caption);
             }
         }
     }

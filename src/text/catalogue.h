@@ -20,7 +20,7 @@ std::string GetListItem(std::string_view list, int n);
 
 // The keyed catalogue: table i holds the keys i*1000 .. i*1000+999.
 class Catalogue {
-public:
+  public:
     static constexpr int kTables = 100;
     static constexpr size_t kMaxTableChars = 32767;
 
@@ -31,7 +31,7 @@ public:
     // The raw table text ("" for a table that does not exist).
     const std::string& Table(int index) const;
 
-private:
+  private:
     std::map<int, std::string> tables_;
 };
 

@@ -1,10 +1,11 @@
 #include "users/file_replace.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <string>
 
 namespace users {
 namespace {

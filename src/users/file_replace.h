@@ -2,9 +2,10 @@
 // Replacing a file's whole content so that a crash, a full disk or a failing disk never leaves
 // half a file: the new content goes into a temporary file beside it, reaches the disk, and only
 // then takes the old file's place in one rename.
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string_view>
-#include <sys/types.h>
 
 namespace users {
 

@@ -48,7 +48,8 @@ bool EqualFolded(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     const auto& upper = UpperTable();
     for (size_t i = 0; i < a.size(); ++i) {
-        if (upper[static_cast<unsigned char>(a[i])] != upper[static_cast<unsigned char>(b[i])]) return false;
+        if (upper[static_cast<unsigned char>(a[i])] != upper[static_cast<unsigned char>(b[i])])
+            return false;
     }
     return true;
 }
@@ -124,7 +125,8 @@ bool IniDocument::SectionIsClosed(std::string_view section) const {
     return index >= 0 && static_cast<size_t>(index) + 1 < sections_.size();
 }
 
-std::optional<std::string_view> IniDocument::Find(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> IniDocument::Find(std::string_view section,
+                                                  std::string_view key) const {
     const int index = FindSection(section);
     if (index < 0) return std::nullopt;
     for (const Line& line : sections_[index].lines) {
@@ -147,7 +149,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         std::string header = "[";
         header.append(section).append("]");
         const std::string_view headerText = Keep(std::move(header));
-        sections_.push_back(Section{headerText.substr(1, section.size()), {ParseLine(headerText, newline_)}});
+        sections_.push_back(
+            Section{headerText.substr(1, section.size()), {ParseLine(headerText, newline_)}});
         index = static_cast<int>(sections_.size() - 1);
         index_.emplace(FoldCase(section), static_cast<size_t>(index));
     }
@@ -167,7 +170,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (insertAt > 0 && lines[insertAt - 1].ending.empty()) lines[insertAt - 1].ending = newline_;
     std::string text(key);
     text.append("=").append(value);
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), ParseLine(Keep(std::move(text)), newline_));
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                 ParseLine(Keep(std::move(text)), newline_));
 }
 
 std::string IniDocument::Bytes() const {

@@ -23,7 +23,7 @@
 namespace users {
 
 class IniDocument {
-public:
+  public:
     IniDocument() : IniDocument(std::string()) {}
     explicit IniDocument(std::string bytes);
 
@@ -42,11 +42,12 @@ public:
     // The whole file.
     std::string Bytes() const;
 
-private:
+  private:
     enum class Kind : uint8_t { Other, Header, Entry };
     struct Line {
-        std::string_view text;    // without its line end
-        std::string_view ending;  // "\r\n", "\n" or "" (the last line of a file without final line end)
+        std::string_view text;  // without its line end
+        std::string_view
+            ending;  // "\r\n", "\n" or "" (the last line of a file without final line end)
         Kind kind = Kind::Other;
         std::string_view key;     // Entry: the name, blanks dropped
         uint32_t valueStart = 0;  // Entry: offset of the value in text (just after "=")
@@ -61,9 +62,9 @@ private:
     int FindSection(std::string_view name) const;
 
     std::vector<std::shared_ptr<const std::string>> storage_;  // the bytes every view points into
-    std::vector<Section> sections_;                            // [0]: lines before the first section
-    std::unordered_map<std::string, size_t> index_;             // folded name -> first such section
-    std::string_view newline_ = "\r\n";                        // line end of new lines
+    std::vector<Section> sections_;                  // [0]: lines before the first section
+    std::unordered_map<std::string, size_t> index_;  // folded name -> first such section
+    std::string_view newline_ = "\r\n";              // line end of new lines
 };
 
 // A name with its letters folded to upper case (Windows-1251 bytes), for matching names.

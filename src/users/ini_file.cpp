@@ -1,15 +1,16 @@
 #include "users/ini_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
 #include <cstdint>
-#include <fcntl.h>
+#include <ctime>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 
 #include "base/text_codec.h"
@@ -49,7 +50,7 @@ int64_t NowNanoseconds() {
 // its last change is therefore parsed again at every use until its change lies safely before the
 // reading; a file this program wrote itself is known byte for byte.
 class ParsedFiles {
-public:
+  public:
     static constexpr int64_t kTimeGrain = 2'000'000'000;  // ns
 
     std::shared_ptr<const IniDocument> Get(const std::string& file, const Stamp& stamp) {
@@ -58,7 +59,8 @@ public:
         if (it == entries_.end() || !(it->second.stamp == stamp)) return nullptr;
         Entry& entry = it->second;
         if (!entry.settled) {
-            if (entry.readAt - std::max(stamp.modified, stamp.changed) <= kTimeGrain) return nullptr;
+            if (entry.readAt - std::max(stamp.modified, stamp.changed) <= kTimeGrain)
+                return nullptr;
             entry.settled = true;
         }
         entry.used = ++tick_;
@@ -66,8 +68,8 @@ public:
     }
     // readAt: when the bytes were read (the file may have changed within the same tick since);
     // 0 for bytes this program has just written.
-    void Put(const std::string& file, const Stamp& stamp, std::shared_ptr<const IniDocument> document,
-             int64_t readAt) {
+    void Put(const std::string& file, const Stamp& stamp,
+             std::shared_ptr<const IniDocument> document, int64_t readAt) {
         std::lock_guard lock(mutex_);
         if (entries_.size() >= kCapacity && !entries_.count(file)) {
             auto oldest = entries_.begin();
@@ -79,7 +81,7 @@ public:
         entries_[file] = {stamp, std::move(document), ++tick_, readAt, readAt == 0};
     }
 
-private:
+  private:
     static constexpr size_t kCapacity = 8;
     struct Entry {
         Stamp stamp;
@@ -107,14 +109,14 @@ struct Loaded {
 };
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 

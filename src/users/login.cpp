@@ -13,13 +13,14 @@ namespace users {
 std::vector<LoginEntry> BuildLoginList(const std::filesystem::path& programDir) {
     std::vector<LoginEntry> entries;
     for (std::string& fileName : ListProfileFiles(programDir)) {
-        const std::vector<std::string> names =
-            ReadIniSection(ProfilePath(programDir, fileName), kSettings, {kLastNameKey, kNameKey}, kMissing);
+        const std::vector<std::string> names = ReadIniSection(
+            ProfilePath(programDir, fileName), kSettings, {kLastNameKey, kNameKey}, kMissing);
         entries.push_back({names[0] + " " + names[1], std::move(fileName)});
     }
     // UTF-8 compared byte by byte is code-point order.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const LoginEntry& a, const LoginEntry& b) { return a.displayName < b.displayName; });
+    std::stable_sort(entries.begin(), entries.end(), [](const LoginEntry& a, const LoginEntry& b) {
+        return a.displayName < b.displayName;
+    });
     return entries;
 }
 
@@ -27,18 +28,20 @@ bool PasswordMatches(std::string_view typed, std::string_view stored) {
     return base::Trim(typed) == base::Trim(stored);
 }
 
-LoadedUser ReadProfileUser(const std::string& file, std::string_view fileName, std::string_view displayName) {
+LoadedUser ReadProfileUser(const std::string& file, std::string_view fileName,
+                           std::string_view displayName) {
     const std::string yearBirth = ReadIni(file, kSettings, kYearBirthKey, kMissing);
     LoadedUser loaded;
     auto damaged = [&](const std::string& what) {
-        loaded.damage = "Профиль «" + std::string(displayName) + "» (файл " + std::string(fileName) +
-                        ") повреждён: " + what +
+        loaded.damage = "Профиль «" + std::string(displayName) + "» (файл " +
+                        std::string(fileName) + ") повреждён: " + what +
                         ".\r\nВойти под этим именем нельзя. Файл профиля оставлен без изменений.";
         return loaded;
     };
     if (!base::IsNumeric(yearBirth)) {
-        return damaged(yearBirth == kMissing ? "в нём не записан год рождения"
-                                             : "год рождения «" + yearBirth + "» записан не числом");
+        return damaged(yearBirth == kMissing
+                           ? "в нём не записан год рождения"
+                           : "год рождения «" + yearBirth + "» записан не числом");
     }
     ProfileUser& user = loaded.user;
     try {
@@ -55,7 +58,8 @@ LoadedUser ReadProfileUser(const std::string& file, std::string_view fileName, s
     user.lastName = ReadIni(file, kSettings, kLastNameKey, kMissing);
     user.number = static_cast<int16_t>(ProfileNumber(fileName).value_or(0));
     user.sex = base::ToLower(ReadIni(file, kSettings, kSexKey, kMissing));
-    user.height = static_cast<float>(base::Val(ReadIni(file, kSettings, kHeightKey, kMissingHeight)));
+    user.height =
+        static_cast<float>(base::Val(ReadIni(file, kSettings, kHeightKey, kMissingHeight)));
     loaded.ok = true;
     return loaded;
 }

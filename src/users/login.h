@@ -40,6 +40,7 @@ struct LoadedUser {
 // The user's registration data from [Settings] of the profile. A value that cannot stand for
 // what it should (a year of birth that is not a number) leaves the profile unused: the caller
 // shows `damage` and changes nothing.
-LoadedUser ReadProfileUser(const std::string& file, std::string_view fileName, std::string_view displayName);
+LoadedUser ReadProfileUser(const std::string& file, std::string_view fileName,
+                           std::string_view displayName);
 
 }  // namespace users

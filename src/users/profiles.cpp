@@ -22,7 +22,8 @@ std::string ProfilePath(const std::filesystem::path& programDir, std::string_vie
 
 std::optional<int> ProfileNumber(std::string_view fileName) {
     if (fileName.size() != 11) return std::nullopt;
-    if (base::ToUpper(fileName.substr(0, 4)) != "ZRVI" || base::ToUpper(fileName.substr(7)) != ".INI") {
+    if (base::ToUpper(fileName.substr(0, 4)) != "ZRVI" ||
+        base::ToUpper(fileName.substr(7)) != ".INI") {
         return std::nullopt;
     }
     int number = 0;

@@ -36,7 +36,8 @@ AgeRange ProgramAgeRange(int16_t menuChoice) {
     const size_t comma = range.find(',');
     AgeRange admitted;
     admitted.min = static_cast<int>(base::Val(range.substr(0, comma)));
-    admitted.max = comma == std::string::npos ? 0 : static_cast<int>(base::Val(range.substr(comma + 1)));
+    admitted.max =
+        comma == std::string::npos ? 0 : static_cast<int>(base::Val(range.substr(comma + 1)));
     return admitted;
 }
 
@@ -66,8 +67,9 @@ RegistrationCheck CheckRegistration(const RegistrationForm& typed, bool newUser,
 
     if (form.lastName.empty()) return reject(1, Field::LastName);
     if (const auto bad = base::FirstCharNotInCp1251(form.lastName)) {
-        return refuse(NotStorableText("Фамилия", *bad, "Введите ее русскими или латинскими буквами."),
-                      Field::LastName);
+        return refuse(
+            NotStorableText("Фамилия", *bad, "Введите ее русскими или латинскими буквами."),
+            Field::LastName);
     }
     if (form.name.empty()) return reject(2, Field::Name);
     if (const auto bad = base::FirstCharNotInCp1251(form.name)) {
@@ -81,8 +83,9 @@ RegistrationCheck CheckRegistration(const RegistrationForm& typed, bool newUser,
     if (form.chosenSex == 0) return reject(6, Field::None);
     if (newUser && base::CharLength(form.password) < 4) return reject(7, Field::Password);
     if (const auto bad = base::FirstCharNotInCp1251(form.password)) {
-        return refuse(NotStorableText("Пароль", *bad, "Составьте его из русских или латинских букв и цифр."),
-                      Field::Password);
+        return refuse(
+            NotStorableText("Пароль", *bad, "Составьте его из русских или латинских букв и цифр."),
+            Field::Password);
     }
 
     // Height and weight: a point or a comma as the decimal separator, stored with a point.
@@ -108,13 +111,15 @@ RegistrationCheck CheckRegistration(const RegistrationForm& typed, bool newUser,
 
 std::string SexCode(int chosenSex) { return chosenSex == 1 ? "m" : "f"; }
 
-std::vector<IniEntry> SettingsEntries(const RegistrationCheck& accepted, const base::DateTime& now) {
+std::vector<IniEntry> SettingsEntries(const RegistrationCheck& accepted,
+                                      const base::DateTime& now) {
     const std::string section(kSettings);
     const RegistrationForm& form = accepted.form;
     std::vector<IniEntry> entries;
     if (!form.password.empty()) entries.push_back({section, std::string(kPasswKey), form.password});
     entries.push_back({section, std::string(kNameKey), form.name});
-    entries.push_back({section, std::string(kYearBirthKey), " " + std::to_string(accepted.yearBirth.value_or(0))});
+    entries.push_back({section, std::string(kYearBirthKey),
+                       " " + std::to_string(accepted.yearBirth.value_or(0))});
     entries.push_back({section, std::string(kSexKey), SexCode(form.chosenSex)});
     entries.push_back({section, std::string(kLastNameKey), form.lastName});
     entries.push_back({section, std::string(kDateRegKey), base::FormatDdMmYy(now)});

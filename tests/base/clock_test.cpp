@@ -21,7 +21,8 @@ TEST(BoundedArrays, AnIndexOutsideTheBoundsIsSubscriptOutOfRange) {
     cube(10, 15, 35) = 3;
     EXPECT_EQ(cube(10, 15, 35), 3);
     EXPECT_EQ(cube(1, 1, 1), 7);
-    for (auto [i, j, k] : {std::tuple{0, 1, 1}, {11, 1, 1}, {1, 0, 1}, {1, 16, 1}, {1, 1, 0}, {1, 1, 36}}) {
+    for (auto [i, j, k] :
+         {std::tuple{0, 1, 1}, {11, 1, 1}, {1, 0, 1}, {1, 16, 1}, {1, 1, 0}, {1, 1, 36}}) {
         try {
             cube(i, j, k);
             FAIL() << i << "," << j << "," << k;

@@ -34,7 +34,9 @@ TEST(Cp1251, RefusesTextItCannotHold) {
 }
 
 TEST(Utf8, MalformedBytesAreKeptNotLost) {
-    const std::u32string decoded = base::DecodeUtf8("a\xff" "b\xd0");
+    const std::u32string decoded = base::DecodeUtf8(
+        "a\xff"
+        "b\xd0");
     EXPECT_EQ(decoded, (std::u32string{U'a', 0xff, U'b', 0xd0}));
     EXPECT_EQ(base::CharLeft("Привет", 3), "При");
 }

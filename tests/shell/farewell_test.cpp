@@ -24,8 +24,10 @@ TEST(FarewellTest, ThePanelsFollowTheRecommendationScreen) {
 }
 
 TEST(FarewellTest, TheGreetingAddressesTheUserByName) {
-    EXPECT_EQ(shell::Greeting("Глубокоуважаем", "f", "Иванова", "Мария"), "Глубокоуважаемая Иванова Мария!");
-    EXPECT_EQ(shell::Greeting("Глубокоуважаем", "m", "Петров", "Иван"), "Глубокоуважаемый Петров Иван!");
+    EXPECT_EQ(shell::Greeting("Глубокоуважаем", "f", "Иванова", "Мария"),
+              "Глубокоуважаемая Иванова Мария!");
+    EXPECT_EQ(shell::Greeting("Глубокоуважаем", "m", "Петров", "Иван"),
+              "Глубокоуважаемый Петров Иван!");
 }
 
 TEST(FarewellTest, TheReturnGoesToTheScreenNamedInAnyLetterCase) {

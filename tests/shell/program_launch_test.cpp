@@ -10,9 +10,10 @@ TEST(ProgramOfItem, TheFiveProgramItems) {
         long first, last;
         const char *introduction, *menu;
     };
-    for (const Row& row : {Row{21, 1, 102, 103, "frmRazd1", "mInfo14"}, Row{22, 2, 202, 203, "frmRazd2", "mInfo104"},
-                           Row{23, 3, 302, 303, "frmRazd3", "mInfo16"}, Row{24, 4, 402, 403, "frmRazd4", "mInfo15"},
-                           Row{25, 5, 502, 503, "frmRazd5", "mInfo17"}}) {
+    for (const Row& row :
+         {Row{21, 1, 102, 103, "frmRazd1", "mInfo14"}, Row{22, 2, 202, 203, "frmRazd2", "mInfo104"},
+          Row{23, 3, 302, 303, "frmRazd3", "mInfo16"}, Row{24, 4, 402, 403, "frmRazd4", "mInfo15"},
+          Row{25, 5, 502, 503, "frmRazd5", "mInfo17"}}) {
         const auto start = shell::ProgramOfItem(row.item);
         ASSERT_TRUE(start) << row.item;
         EXPECT_EQ(start->program, row.program);
@@ -33,8 +34,8 @@ TEST(AgeCheck, EveryProgramAdmitsExactlyItsRange) {
     };
     const int year = 2026;
     state::SharedState state;
-    for (const Range& r : {Range{21, 20, 60}, Range{22, 61, 999}, Range{23, 3, 15}, Range{24, 41, 999},
-                           Range{25, 20, 60}}) {
+    for (const Range& r : {Range{21, 20, 60}, Range{22, 61, 999}, Range{23, 3, 15},
+                           Range{24, 41, 999}, Range{25, 20, 60}}) {
         state.menuChoice = static_cast<int16_t>(r.item);
         const auto admitted = [&](int age) {
             state.userYearBirth = static_cast<int16_t>(year - age);

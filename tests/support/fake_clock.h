@@ -5,7 +5,7 @@
 namespace testsupport {
 
 class FakeClock : public base::Clock {
-public:
+  public:
     base::DateTime now{2026, 12, 8, 10, 30, 0};
     double seconds = 36000.0;
 

@@ -11,7 +11,7 @@
 namespace testsupport {
 
 class FakeMessageBox : public platform::MessageBox {
-public:
+  public:
     struct Shown {
         std::string text;
         Buttons buttons;
@@ -35,7 +35,7 @@ public:
 };
 
 class FakePrinter : public platform::Printer {
-public:
+  public:
     int widgetsPrinted = 0;
     int documentsPrinted = 0;
     bool fail = false;
@@ -58,7 +58,7 @@ public:
 };
 
 class FakeShell : public platform::Shell {
-public:
+  public:
     std::vector<std::string> opened;
     bool fail = false;
     bool OpenUrl(const std::string& url) override {

@@ -6,7 +6,7 @@
 namespace testsupport {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +16,7 @@ public:
     // Writes a file below the directory (folders made as needed) and returns its path.
     std::filesystem::path Write(const std::string& relative, const std::string& bytes) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

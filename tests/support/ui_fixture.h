@@ -1,10 +1,10 @@
 #pragma once
 // A whole application for a screen test: the shared state, a temporary program directory, the
 // scripted services and the screen registry, with the main window when a test wants it.
-#include <QApplication>
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <memory>
 
 #include "platform/app_context.h"
@@ -23,7 +23,7 @@ class frmAnketa;
 namespace testsupport {
 
 class UiFixture : public ::testing::Test {
-protected:
+  protected:
     UiFixture();
     ~UiFixture() override;
 

@@ -18,7 +18,7 @@ using questionnaire::QuestionnaireMode;
 // A program under way as the launcher leaves it, and a user who answers with pauses between
 // the clicks as a person does.
 class QuestionnaireTest : public ::testing::Test {
-protected:
+  protected:
     void StartProgram(int program, int firstTest, int lastTest, const char* sex = "f") {
         state.ResetAnswers();
         state.curProgram = static_cast<int16_t>(program);
@@ -44,7 +44,8 @@ protected:
     // Answers the question on the page with the option the table gives for it.
     Outcome AnswerAll(const std::map<int, int>& options, int otherwise) {
         Outcome last;
-        for (int guard = 0; guard < 40 && questionnaire->mode() == QuestionnaireMode::Question; ++guard) {
+        for (int guard = 0; guard < 40 && questionnaire->mode() == QuestionnaireMode::Question;
+             ++guard) {
             const auto it = options.find(questionnaire->curQuestion());
             last = Choose(it == options.end() ? otherwise : it->second);
             shown.push_back(questionnaire->curQuestion());
@@ -155,9 +156,9 @@ TEST_F(QuestionnaireTest, Test13AllFirstOptionsScores25) {
 TEST_F(QuestionnaireTest, RatingBandsIncludeBothThresholds) {
     // Test 22: one question, thresholds 3,3, weights 5,3,5,3,0, codes 0,3,5.
     StartProgram(2, 21, 29);
-    for (const auto& [option, score, rating, word] : {std::tuple{2, 3, 3, "Удовлетворительно"},
-                                                      std::tuple{5, 0, 0, "Плохо"},
-                                                      std::tuple{1, 5, 5, "Хорошо"}}) {
+    for (const auto& [option, score, rating, word] :
+         {std::tuple{2, 3, 3, "Удовлетворительно"}, std::tuple{5, 0, 0, "Плохо"},
+          std::tuple{1, 5, 5, "Хорошо"}}) {
         Questionnaire& q = Open(22);
         Choose(option);
         EXPECT_EQ(Stored(2, 31), score) << option;
@@ -262,7 +263,7 @@ TEST_F(QuestionnaireTest, TheLastTestOfAProgramLeadsToItsResults) {
 }
 
 class SquatTestDecision : public QuestionnaireTest {
-protected:
+  protected:
     // Program 2 up to test 28 with good ratings in tests 3 and 4 and no complaints.
     void SetUpGoodUser() {
         StartProgram(2, 21, 29);
@@ -333,7 +334,7 @@ TEST_F(QuestionnaireTest, ClicksCountOnlyWhenEnabledAndHalfASecondApart) {
 
 // A small made-up test, to see how a broken test definition is reported.
 class BrokenTest : public QuestionnaireTest {
-protected:
+  protected:
     questionnaire::CatalogLookup Lookup() {
         return [this](long key) {
             const auto it = entries.find(key);
@@ -343,9 +344,9 @@ protected:
         };
     }
     void Define(const std::string& counts, const std::string& weights) {
-        entries = {{90000, "Тест"}, {90002, "0,3,5"}, {90003, "5,10"}, {90004, "Плохо у Вас"},
-                   {90005, "Так себе"},  {90006, "Отлично"}, {90007, "0"},  {90008, counts},
-                   {90009, weights}};
+        entries = {{90000, "Тест"},        {90002, "0,3,5"},    {90003, "5,10"},
+                   {90004, "Плохо у Вас"}, {90005, "Так себе"}, {90006, "Отлично"},
+                   {90007, "0"},           {90008, counts},     {90009, weights}};
         for (int q = 1; q <= 35; ++q) {
             entries[90000 + q * 10] = "Вопрос " + std::to_string(q);
             for (int j = 1; j <= 5; ++j) entries[90000 + q * 10 + j] = "Ответ " + std::to_string(j);

@@ -6,7 +6,8 @@
 
 namespace {
 
-const std::string kRegistrationWords = "^1РЕГИСТРАЦИЯ^2ПРОДОЛЖИТЬ^3НЕТ ЗАРЕГИСТРИРОВАННЫХ ПОЛЬЗОВАТЕЛЕЙ!";
+const std::string kRegistrationWords =
+    "^1РЕГИСТРАЦИЯ^2ПРОДОЛЖИТЬ^3НЕТ ЗАРЕГИСТРИРОВАННЫХ ПОЛЬЗОВАТЕЛЕЙ!";
 
 TEST(GetListItem, CutsItemsUpToTheNextMarkerOrTheEnd) {
     EXPECT_EQ(text::GetListItem(kRegistrationWords, 1), "РЕГИСТРАЦИЯ");
@@ -43,7 +44,8 @@ TEST(Catalogue, LooksKeysUpInTheirThousandsTable) {
 }
 
 TEST(Catalogue, ATableOutsideTheHolderOrTooLongIsARunTimeFailure) {
-    text::Catalogue catalogue({{1, "^1000~" + std::string(32761, 'x')}, {2, "^2000~" + std::string(32762, 'x')}});
+    text::Catalogue catalogue(
+        {{1, "^1000~" + std::string(32761, 'x')}, {2, "^2000~" + std::string(32762, 'x')}});
     EXPECT_EQ(catalogue.Text(1000).size(), 32761u);  // 32,767 characters in all
     EXPECT_THROW(catalogue.Text(2000), base::RuntimeFailure);
     EXPECT_THROW(catalogue.Text(100000), base::RuntimeFailure);

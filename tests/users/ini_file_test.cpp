@@ -20,7 +20,7 @@ using users::WriteIni;
 namespace fs = std::filesystem;
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     std::string Copy(const std::string& fixture, const std::string& name = "ZRVI001.ini") {
         const std::string file = (dir.path() / name).string();
         Put(file, Fixture(fixture));
@@ -28,7 +28,8 @@ protected:
     }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path())) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
         return names;
     }
     testsupport::TempDir dir;
@@ -51,8 +52,8 @@ TEST_F(IniFileTest, ReadsHandEditedFilesWithoutRegardToCaseBlanksAndComments) {
     EXPECT_EQ(ReadIni(file, "settings", "Name", "?"), "Ёжиков Пётр");  // tabs and blanks around
     EXPECT_EQ(ReadIni(file, "Settings", "YearBirth", "?"), "1948");
     EXPECT_EQ(ReadIni(file, "Settings", "Sex", "?"), "M");
-    EXPECT_EQ(ReadIni(file, "ЗАМЕТКИ", "врач", "?"), "Иванова");     // Cyrillic names fold too
-    EXPECT_EQ(ReadIni(file, "Result1", "TEST101", "?"), "5");         // last line, no line end
+    EXPECT_EQ(ReadIni(file, "ЗАМЕТКИ", "врач", "?"), "Иванова");  // Cyrillic names fold too
+    EXPECT_EQ(ReadIni(file, "Result1", "TEST101", "?"), "5");     // last line, no line end
     EXPECT_EQ(ReadIni(file, "Settings", "DateNum", "?"), "?");
 
     const std::string other = Copy("lf_writer.ini", "ZRVI002.ini");
@@ -112,10 +113,12 @@ TEST_F(IniFileTest, NewKeysGoAfterTheLastEntryOfTheirSectionAndNewSectionsAtTheE
 
 TEST_F(IniFileTest, ANewFileIsWindows1251WithCrLfAndReadableByItsOwnerOnly) {
     const std::string file = (dir.path() / "ZRVI001.ini").string();
-    ASSERT_TRUE(WriteIni(file, {{"Settings", "Passw", "пароль"}, {"Settings", "Name", "Анна"},
+    ASSERT_TRUE(WriteIni(file, {{"Settings", "Passw", "пароль"},
+                                {"Settings", "Name", "Анна"},
                                 {"Settings", "YearBirth", " 1965"}}));
     EXPECT_EQ(Bytes(file), Cp("[Settings]\r\nPassw=пароль\r\nName=Анна\r\nYearBirth= 1965\r\n"));
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
 
     // An existing file keeps the permissions it has.
     const std::string shared = Copy("windows_profile.ini", "ZRVI002.ini");
@@ -168,8 +171,9 @@ TEST_F(IniFileTest, AReadOnlyDirectoryIsReportedAndNothingChanges) {
     const std::string file = Copy("windows_profile.ini");
     const std::string fresh = (dir.path() / "ZRVI002.ini").string();
     fs::permissions(file, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                    fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
     // Read as root beforehand: the ordinary user may not reach the fixtures' folder.
     const std::string original = Fixture("windows_profile.ini");
     const bool reported = initest::AsOrdinaryUser([&] {
@@ -221,8 +225,10 @@ TEST_F(IniFileTest, ASectionIsReadOnlyAsFarAsNeededAndReadsTheSameAsSingleKeys) 
     Put(file, bytes);
     EXPECT_EQ(users::ReadIniSection(file, "settings", {"LastName", "Name", "Passw"}, "?"),
               (std::vector<std::string>{"Яковлева", "Ольга", "?"}));
-    EXPECT_EQ(users::ReadIniSection(file, "Result1", {"DateTest"}, "?"), std::vector<std::string>{"01.01.2001"});
-    EXPECT_EQ(users::ReadIniSection(file + ".none", "Settings", {"Name"}, "?"), std::vector<std::string>{"?"});
+    EXPECT_EQ(users::ReadIniSection(file, "Result1", {"DateTest"}, "?"),
+              std::vector<std::string>{"01.01.2001"});
+    EXPECT_EQ(users::ReadIniSection(file + ".none", "Settings", {"Name"}, "?"),
+              std::vector<std::string>{"?"});
 }
 
 }  // namespace

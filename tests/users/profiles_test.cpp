@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 using initest::Cp;
 
 class ProfilesTest : public ::testing::Test {
-protected:
+  protected:
     void Profile(const std::string& name, const std::string& utf8 = "[Settings]\r\n") {
         initest::Put(dir.path() / name, Cp(utf8));
     }
@@ -47,8 +47,9 @@ TEST_F(ProfilesTest, NoNewProfileOnceAllNumbersUpTo999AreTaken) {
 }
 
 TEST_F(ProfilesTest, OnlyThreeDigitProfileNamesInAnyLetterCaseAreListed) {
-    for (const char* name : {"ZRVI010.ini", "zrvi001.INI", "ZRVI002.ini", "ZRVI1000.ini", "ZRVI01.ini",
-                             "ZRVIabc.ini", "ZRVI003.ini.bak", ".ZRVI004.ini.x1Y2z3", "AZRVI005.ini"}) {
+    for (const char* name :
+         {"ZRVI010.ini", "zrvi001.INI", "ZRVI002.ini", "ZRVI1000.ini", "ZRVI01.ini", "ZRVIabc.ini",
+          "ZRVI003.ini.bak", ".ZRVI004.ini.x1Y2z3", "AZRVI005.ini"}) {
         Profile(name);
     }
     fs::create_directory(dir.path() / "ZRVI006.ini");
@@ -77,12 +78,13 @@ TEST_F(ProfilesTest, TheLoginListIsOrderedByDisplayNameInCharacterCodeOrder) {
     for (const users::LoginEntry& entry : users::BuildLoginList(dir.path())) {
         listed.emplace_back(entry.displayName, entry.fileName);
     }
-    EXPECT_EQ(listed, (std::vector<std::pair<std::string, std::string>>{{"? ?", "ZRVI005.ini"},
-                                                                        {"Андреев Олег", "ZRVI004.ini"},
-                                                                        {"Андреев Олег", "ZRVI006.ini"},
-                                                                        {"Петров Иван", "ZRVI001.ini"},
-                                                                        {"Яшин Лев", "ZRVI003.ini"},
-                                                                        {"абрамов пётр", "ZRVI002.ini"}}));
+    EXPECT_EQ(listed,
+              (std::vector<std::pair<std::string, std::string>>{{"? ?", "ZRVI005.ini"},
+                                                                {"Андреев Олег", "ZRVI004.ini"},
+                                                                {"Андреев Олег", "ZRVI006.ini"},
+                                                                {"Петров Иван", "ZRVI001.ini"},
+                                                                {"Яшин Лев", "ZRVI003.ini"},
+                                                                {"абрамов пётр", "ZRVI002.ini"}}));
     EXPECT_TRUE(users::BuildLoginList(dir.path() / "nowhere").empty());
 }
 
@@ -95,8 +97,8 @@ TEST_F(ProfilesTest, PasswordsCompareTrimmedAndCaseSensitive) {
 
 TEST_F(ProfilesTest, AUserIsReadBackFromTheProfile) {
     initest::Put(dir.path() / "ZRVI007.ini", initest::Fixture("windows_profile.ini"));
-    const users::LoadedUser loaded =
-        users::ReadProfileUser((dir.path() / "ZRVI007.ini").string(), "ZRVI007.ini", "Щербакова Анна");
+    const users::LoadedUser loaded = users::ReadProfileUser((dir.path() / "ZRVI007.ini").string(),
+                                                            "ZRVI007.ini", "Щербакова Анна");
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.user.firstName, "Анна");
     EXPECT_EQ(loaded.user.lastName, "Щербакова");
@@ -118,14 +120,18 @@ TEST_F(ProfilesTest, AUserIsReadBackFromTheProfile) {
 
 TEST_F(ProfilesTest, AYearOfBirthThatIsNotANumberMarksTheProfileDamaged) {
     for (const char* year : {"19x5", "", "99999"}) {
-        Profile("ZRVI009.ini", std::string("[Settings]\r\nLastName=Кузнецов\r\nYearBirth=") + year + "\r\n");
+        Profile("ZRVI009.ini",
+                std::string("[Settings]\r\nLastName=Кузнецов\r\nYearBirth=") + year + "\r\n");
         const std::string file = (dir.path() / "ZRVI009.ini").string();
         const users::LoadedUser loaded = users::ReadProfileUser(file, "ZRVI009.ini", "Кузнецов ?");
         EXPECT_FALSE(loaded.ok) << year;
-        EXPECT_NE(loaded.damage.find("«Кузнецов ?» (файл ZRVI009.ini) повреждён"), std::string::npos) << year;
+        EXPECT_NE(loaded.damage.find("«Кузнецов ?» (файл ZRVI009.ini) повреждён"),
+                  std::string::npos)
+            << year;
     }
     Profile("ZRVI010.ini", "[Settings]\r\nName=Олег\r\n");
-    EXPECT_FALSE(users::ReadProfileUser((dir.path() / "ZRVI010.ini").string(), "ZRVI010.ini", "? Олег").ok);
+    EXPECT_FALSE(
+        users::ReadProfileUser((dir.path() / "ZRVI010.ini").string(), "ZRVI010.ini", "? Олег").ok);
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ const users::AgeRange kAdults{20, 60};
 
 RegistrationForm Valid() { return {"Иванова", "Мария", "1970", "64", "1.68", "ключ", 2}; }
 
-RegistrationCheck Check(const RegistrationForm& form, bool newUser = true, users::AgeRange range = kAdults) {
+RegistrationCheck Check(const RegistrationForm& form, bool newUser = true,
+                        users::AgeRange range = kAdults) {
     return users::CheckRegistration(form, newUser, kYear, range);
 }
 
@@ -34,16 +35,28 @@ TEST(RegistrationTest, EachWrongFieldGivesItsMessageAndFocusInTheScreensOrder) {
     const std::vector<Rejection> cases = {
         {"everything empty", RegistrationForm{}, 1, Field::LastName},
         {"last name blanks", with([](auto& f) { f.lastName = "   "; }), 1, Field::LastName},
-        {"first name empty", with([](auto& f) { f.name = ""; f.yearBirth = "x"; }), 2, Field::Name},
+        {"first name empty", with([](auto& f) {
+             f.name = "";
+             f.yearBirth = "x";
+         }),
+         2, Field::Name},
         {"year empty", with([](auto& f) { f.yearBirth = " "; }), 3, Field::YearBirth},
         {"year not a number", with([](auto& f) { f.yearBirth = "19a5"; }), 4, Field::YearBirth},
         {"year of two digits", with([](auto& f) { f.yearBirth = "85"; }), 5, Field::YearBirth},
         {"year in the future", with([](auto& f) { f.yearBirth = "2999"; }), 4, Field::YearBirth},
         {"next year", with([](auto& f) { f.yearBirth = "2027"; }), 4, Field::YearBirth},
-        {"no sex", with([](auto& f) { f.chosenSex = 0; f.height = "x"; }), 6, Field::None},
+        {"no sex", with([](auto& f) {
+             f.chosenSex = 0;
+             f.height = "x";
+         }),
+         6, Field::None},
         {"short password", with([](auto& f) { f.password = " abc "; }), 7, Field::Password},
         {"height too small", with([](auto& f) { f.height = "0.4"; }), 8, Field::Height},
-        {"height too large", with([](auto& f) { f.height = "3.1"; f.weight = "7"; }), 8, Field::Height},
+        {"height too large", with([](auto& f) {
+             f.height = "3.1";
+             f.weight = "7";
+         }),
+         8, Field::Height},
         {"height empty", with([](auto& f) { f.height = ""; }), 8, Field::Height},
         {"height not a number", with([](auto& f) { f.height = "1.7м"; }), 8, Field::Height},
         {"weight too small", with([](auto& f) { f.weight = "7"; }), 9, Field::Weight},
@@ -145,9 +158,9 @@ TEST(RegistrationTest, SettingsAreWrittenInTheirOrderAndFormats) {
         EXPECT_EQ(e.section, "Settings");
         written.push_back(e.key + "=" + e.value);
     }
-    EXPECT_EQ(written, (std::vector<std::string>{"Passw=ключ", "Name=Мария", "YearBirth= 1970", "Sex=m",
-                                                 "LastName=Иванова", "DateReg=05.03.26", "TimeReg=07:05:09",
-                                                 "Height=1.8"}));
+    EXPECT_EQ(written, (std::vector<std::string>{"Passw=ключ", "Name=Мария", "YearBirth= 1970",
+                                                 "Sex=m", "LastName=Иванова", "DateReg=05.03.26",
+                                                 "TimeReg=07:05:09", "Height=1.8"}));
     form.password = "";
     form.chosenSex = 2;
     const auto continued = users::SettingsEntries(Check(form, false), now);

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "conclusions/conclusion_frame.h"
-#include "platform/widgets/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/print_screen.h"
 #include "platform/widgets/screen_room.h"
 #include "text/catalogue.h"
 

@@ -18,7 +18,7 @@ namespace docs {
 class frmRTF : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Form_Load: caption "Info", an empty document, the print button hidden.
     explicit frmRTF(platform::AppContext& context);
 
@@ -59,7 +59,7 @@ public:
     void cmdPrint_Click();
     void cmdClose_Click();
 
-private:
+  private:
     void Render();
     void ShowSelection();
 

@@ -146,8 +146,9 @@ void BuildTextDocument(const RtfDocument& source, QTextDocument& document) {
             fresh = false;
             previous = paragraph;
         } else {
-            const Paragraph* next =
-                i + 1 < source.blocks.size() ? std::get_if<Paragraph>(&source.blocks[i + 1]) : nullptr;
+            const Paragraph* next = i + 1 < source.blocks.size()
+                                        ? std::get_if<Paragraph>(&source.blocks[i + 1])
+                                        : nullptr;
             WriteTable(cursor, std::get<Table>(source.blocks[i]),
                        previous ? std::max<qreal>(0, Pixels(previous->format.spaceAfter)) : 0,
                        next ? std::max<qreal>(0, Pixels(next->format.spaceBefore)) : 0);

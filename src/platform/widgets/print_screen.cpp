@@ -11,8 +11,8 @@ namespace widgets {
 namespace {
 
 void ReportFailure(platform::AppContext& context, int number, const std::string& description) {
-    context.messages.Show(std::to_string(number) + " " + description, platform::MessageBox::Buttons::Ok,
-                          platform::MessageBox::Icon::Critical);
+    context.messages.Show(std::to_string(number) + " " + description,
+                          platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Critical);
 }
 
 // Runs one step; a failure is reported and the procedure goes on.
@@ -28,7 +28,8 @@ void Step(platform::AppContext& context, const std::function<void()>& step) {
 
 }  // namespace
 
-void PrintScreen(platform::AppContext& context, QWidget& screen, const std::vector<QWidget*>& buttons) {
+void PrintScreen(platform::AppContext& context, QWidget& screen,
+                 const std::vector<QWidget*>& buttons) {
     std::vector<bool> wasVisible;
     for (QWidget* button : buttons) {
         wasVisible.push_back(button && !button->isHidden());

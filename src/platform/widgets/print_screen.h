@@ -12,6 +12,7 @@ namespace widgets {
 // and every show is a step of its own: a failing step is reported (error number, a blank, the
 // description; critical icon) and the next step runs. Buttons are shown again only if they were
 // visible before.
-void PrintScreen(platform::AppContext& context, QWidget& screen, const std::vector<QWidget*>& buttons);
+void PrintScreen(platform::AppContext& context, QWidget& screen,
+                 const std::vector<QWidget*>& buttons);
 
 }  // namespace widgets

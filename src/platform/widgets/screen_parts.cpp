@@ -14,7 +14,7 @@ namespace widgets {
 namespace {
 
 class SelectAllFilter : public QObject {
-public:
+  public:
     explicit SelectAllFilter(QLineEdit* box) : QObject(box), box_(box) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == box_ && event->type() == QEvent::FocusIn) {
@@ -27,12 +27,12 @@ public:
         return false;
     }
 
-private:
+  private:
     QLineEdit* box_;
 };
 
 class StarStyle : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_LineEdit_PasswordCharacter) return '*';

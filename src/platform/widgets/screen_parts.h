@@ -11,7 +11,7 @@ class QWidget;
 namespace widgets {
 
 class ScreenParts {
-public:
+  public:
     ScreenParts(QWidget* screen, std::string form) : screen_(screen), form_(std::move(form)) {}
 
     // A label with its design caption (none when the design has none).
@@ -25,7 +25,7 @@ public:
     QLineEdit* Box(const std::string& name, int maxLength) const;
     QPushButton* Button(const std::string& name) const;
 
-private:
+  private:
     QWidget* screen_;
     std::string form_;
 };

@@ -64,8 +64,8 @@ void WrappingRadioButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_RadioButton, option);
 
     const QRect textRect = TextRect(width());
-    painter.drawItemText(textRect, int(kTextFlags) | Qt::TextWordWrap, palette(), isEnabled(), text(),
-                         QPalette::WindowText);
+    painter.drawItemText(textRect, int(kTextFlags) | Qt::TextWordWrap, palette(), isEnabled(),
+                         text(), QPalette::WindowText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

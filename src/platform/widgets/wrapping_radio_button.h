@@ -7,7 +7,7 @@ namespace widgets {
 
 class WrappingRadioButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     explicit WrappingRadioButton(QWidget* parent = nullptr);
 
     bool hasHeightForWidth() const override { return true; }
@@ -15,12 +15,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
-private:
-    int Indent() const;           // indicator and the space after it
+  private:
+    int Indent() const;  // indicator and the space after it
     int IndicatorHeight() const;
     QRect TextRect(int width) const;
 };

@@ -8,9 +8,9 @@
 
 #include "base/clock.h"
 #include "base/failure.h"
-#include "platform/widgets/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/print_screen.h"
 #include "state/salutation.h"
 #include "text/catalogue.h"
 

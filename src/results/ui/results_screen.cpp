@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "platform/widgets/print_screen.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/print_screen.h"
 #include "platform/widgets/screen_room.h"
 #include "results/user_profile.h"
 #include "text/catalogue.h"

@@ -9,8 +9,8 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "text/catalogue.h"
 #include "platform/widgets/screen_parts.h"
+#include "text/catalogue.h"
 
 namespace shell {
 
@@ -22,11 +22,13 @@ void DisableMainMenus(platform::AppContext& context, std::initializer_list<const
     QWidget* mainWindow = context.forms.Find("frmMDI");
     if (!mainWindow) return;
     for (const char* name : names) {
-        if (auto* action = mainWindow->findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(false);
+        if (auto* action = mainWindow->findChild<QAction*>(QString::fromLatin1(name)))
+            action->setEnabled(false);
     }
 }
 
-frmAbort::frmAbort(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+frmAbort::frmAbort(platform::AppContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(platform::ToQt(text::FormText(kForm, "Caption")));
     widgets::ScreenParts parts(this, kForm);

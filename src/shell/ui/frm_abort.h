@@ -11,7 +11,7 @@ namespace shell {
 
 class frmAbort : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbort(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label2;
@@ -21,13 +21,13 @@ public:
     void cmdYes_Click();
     void cmdNo_Click();
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Unload();
 
     platform::AppContext& ctx_;

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "platform/qt_text.h"
-#include "text/catalogue.h"
 #include "platform/widgets/screen_parts.h"
+#include "text/catalogue.h"
 
 namespace shell {
 
@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kForm = "frmChoice";
 }
 
-frmChoice::frmChoice(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+frmChoice::frmChoice(platform::AppContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(platform::ToQt(text::FormText(kForm, "Caption")));
     widgets::ScreenParts parts(this, kForm);

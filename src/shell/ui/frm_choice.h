@@ -12,7 +12,7 @@ namespace shell {
 
 class frmChoice : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmChoice(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label1;
@@ -26,13 +26,13 @@ public:
     void cmdSecond_Click();
     void cmdClose_Click();
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Answer(int result);
     void Form_Unload();
 

@@ -9,10 +9,10 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/screen_parts.h"
 #include "shell/farewell.h"
 #include "shell/ui/frm_abort.h"
 #include "text/catalogue.h"
-#include "platform/widgets/screen_parts.h"
 
 namespace shell {
 
@@ -22,7 +22,9 @@ namespace {
 
 constexpr const char* kForm = "frmEnd";
 
-std::string Member(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
+std::string Member(const char* name, int index) {
+    return std::string(name) + "(" + std::to_string(index) + ")";
+}
 
 QLabel* Picture(QWidget* parent, int index, const char* resource) {
     auto* picture = new QLabel(parent);
@@ -122,8 +124,8 @@ void frmEnd::Form_Load() {
     if (model.farewellItem) adultText = text::GetListItem(text::GetBufText(9), *model.farewellItem);
     if (model.showSeeYou) Label5[2]->show();
     if (model.greeting) {
-        lblName[0]->setText(ToQt(Greeting(text::FormText(kForm, Member("lblName", 0)), state.userSex,
-                                          state.userLastName, state.userFirstName)));
+        lblName[0]->setText(ToQt(Greeting(text::FormText(kForm, Member("lblName", 0)),
+                                          state.userSex, state.userLastName, state.userFirstName)));
     }
     if (model.childPanel) {
         FrameEnd[0]->hide();
@@ -143,7 +145,8 @@ void frmEnd::cmdReturn_Click() {
 void frmEnd::cmdExit_Click() {
     DisableMainMenus(ctx_, {"mInfo14", "mInfo15", "mInfo16"});
     if (QWidget* welcome = ctx_.forms.Load("frmWelcome")) {
-        if (auto* picture = welcome->findChild<QWidget*>(QStringLiteral("Image1"))) picture->setVisible(true);
+        if (auto* picture = welcome->findChild<QWidget*>(QStringLiteral("Image1")))
+            picture->setVisible(true);
         ctx_.forms.Show("frmWelcome");
     }
     ctx_.forms.Unload(kForm);

@@ -13,7 +13,7 @@ namespace shell {
 
 class frmEnd : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmEnd(platform::AppContext& context, QWidget* parent = nullptr);
 
     // Control arrays, indexed as designed; members that do not exist are null.
@@ -29,7 +29,7 @@ public:
     void cmdReturn_Click();
     void cmdExit_Click();
 
-private:
+  private:
     void Form_Load();
 
     platform::AppContext& ctx_;

@@ -31,7 +31,8 @@ frmMDI::frmMDI(platform::AppContext& context, QWidget* parent)
 void frmMDI::MDIForm_Load() {
     ctx_.state.menuChoice = 0;
     captionList_ = text::GetBufText(0);
-    setWindowTitle(ToQt(MainWindowCaption(ZORVEK_VERSION_MAJOR, ZORVEK_VERSION_MINOR, ZORVEK_VERSION_PATCH)));
+    setWindowTitle(
+        ToQt(MainWindowCaption(ZORVEK_VERSION_MAJOR, ZORVEK_VERSION_MINOR, ZORVEK_VERSION_PATCH)));
     resize(platform::Twips(9600), 720);
     ctx_.state.breakToken = std::string(text::kBreakToken);
     text::BuiltinCatalogue();  // the catalogue holder stays loaded for the whole run

@@ -13,19 +13,19 @@ namespace shell {
 
 class frmMDI : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit frmMDI(platform::AppContext& context, QWidget* parent = nullptr);
 
     QMdiArea* mdiArea() const { return mdiArea_; }
 
-signals:
+  signals:
     // A program item was chosen (menuChoice already set): the launcher takes over.
     void programChosen(int item);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;  // MDIForm_Unload
 
-private:
+  private:
     void MDIForm_Load();
     void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
     void AddEntry(QMenu* menu, const MenuEntry& entry);

@@ -22,13 +22,20 @@
 namespace shell {
 
 void RegisterScreens(platform::Forms& forms) {
-    forms.Register("frmRazd1", [](platform::AppContext& c) { return new questionnaire::frmRazd1(c); });
-    forms.Register("frmRazd2", [](platform::AppContext& c) { return new questionnaire::frmRazd2(c); });
-    forms.Register("frmRazd3", [](platform::AppContext& c) { return new questionnaire::frmRazd3(c); });
-    forms.Register("frmRazd4", [](platform::AppContext& c) { return new questionnaire::frmRazd4(c); });
-    forms.Register("frmRazd5", [](platform::AppContext& c) { return new questionnaire::frmRazd5(c); });
-    forms.Register("frmRazd", [](platform::AppContext& c) { return new questionnaire::frmRazd(c); });
-    forms.Register("frmAnketa", [](platform::AppContext& c) { return new questionnaire::frmAnketa(c); });
+    forms.Register("frmRazd1",
+                   [](platform::AppContext& c) { return new questionnaire::frmRazd1(c); });
+    forms.Register("frmRazd2",
+                   [](platform::AppContext& c) { return new questionnaire::frmRazd2(c); });
+    forms.Register("frmRazd3",
+                   [](platform::AppContext& c) { return new questionnaire::frmRazd3(c); });
+    forms.Register("frmRazd4",
+                   [](platform::AppContext& c) { return new questionnaire::frmRazd4(c); });
+    forms.Register("frmRazd5",
+                   [](platform::AppContext& c) { return new questionnaire::frmRazd5(c); });
+    forms.Register("frmRazd",
+                   [](platform::AppContext& c) { return new questionnaire::frmRazd(c); });
+    forms.Register("frmAnketa",
+                   [](platform::AppContext& c) { return new questionnaire::frmAnketa(c); });
     forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
     forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
     forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });
@@ -37,12 +44,16 @@ void RegisterScreens(platform::Forms& forms) {
     forms.Register("frmEnd", [](platform::AppContext& c) { return new shell::frmEnd(c); });
     forms.Register("frmRegist", [](platform::AppContext& c) { return new users::frmRegist(c); });
     forms.Register("frmLogin", [](platform::AppContext& c) { return new users::frmLogin(c); });
-    forms.Register("frmRezult1", [](platform::AppContext& c) { return new results::frmRezult1(c); });
+    forms.Register("frmRezult1",
+                   [](platform::AppContext& c) { return new results::frmRezult1(c); });
     forms.Register("frmConclusion1",
                    [](platform::AppContext& c) { return new conclusions::frmConclusion1(c); });
-    forms.Register("frmRecom1", [](platform::AppContext& c) { return new recommendations::frmRecom1(c); });
-    forms.Register("frmRecept1", [](platform::AppContext& c) { return new recommendations::frmRecept1(c); });
-    forms.Register("frmRecept2", [](platform::AppContext& c) { return new recommendations::frmRecept2(c); });
+    forms.Register("frmRecom1",
+                   [](platform::AppContext& c) { return new recommendations::frmRecom1(c); });
+    forms.Register("frmRecept1",
+                   [](platform::AppContext& c) { return new recommendations::frmRecept1(c); });
+    forms.Register("frmRecept2",
+                   [](platform::AppContext& c) { return new recommendations::frmRecept2(c); });
 }
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {

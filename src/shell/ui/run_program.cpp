@@ -72,7 +72,8 @@ bool LogInReturningUser(platform::AppContext& ctx, int item) {
     SetControlText(*regist, "lblNumUser", std::to_string(s.userNum));
     // Chosen as a click would choose it, so that the screen takes the sex as selected.
     const char* sexOption = s.userSex == "f" ? "Option1(1)" : "Option1(0)";
-    if (auto* option = regist->findChild<QAbstractButton*>(QString::fromLatin1(sexOption))) option->click();
+    if (auto* option = regist->findChild<QAbstractButton*>(QString::fromLatin1(sexOption)))
+        option->click();
     SetControlText(*regist, "cmdRegist", text::GetListItem(text::GetBufText(6), 2));
     if (IsChildProgramItem(item)) {
         s.userHeight = 0;
@@ -87,7 +88,8 @@ bool LogInReturningUser(platform::AppContext& ctx, int item) {
 void EnableInfoMenu(platform::AppContext& ctx, const std::string& menu) {
     QWidget* mainWindow = ctx.forms.Find("frmMDI");
     if (!mainWindow) return;
-    if (auto* action = mainWindow->findChild<QAction*>(QString::fromStdString(menu))) action->setEnabled(true);
+    if (auto* action = mainWindow->findChild<QAction*>(QString::fromStdString(menu)))
+        action->setEnabled(true);
 }
 
 }  // namespace
@@ -102,7 +104,8 @@ void RunProgram(platform::AppContext& ctx, int item) {
     // empty main window.
     for (const std::string& name : ctx.forms.LoadedNames()) {
         const std::string upper = base::ToUpper(name);
-        if (upper != "FRMMDI" && upper != "FRMBUFNEW" && upper != "FRMWELCOME") ctx.forms.Unload(name);
+        if (upper != "FRMMDI" && upper != "FRMBUFNEW" && upper != "FRMWELCOME")
+            ctx.forms.Unload(name);
     }
     if (ctx.forms.LoadedNames().size() > 2) return;
 

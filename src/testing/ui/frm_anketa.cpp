@@ -236,7 +236,8 @@ void frmAnketa::OpenNext(const NextScreen& next) {
     if (!ctx_.forms.Load(name)) {
         // No results screen for this program: the answers stay in the shared state and the user
         // is told why the main window comes back.
-        if (next.kind == NextScreen::ProgramResults) ctx_.messages.Show(text::FormText(kForm, "msgNoResults"));
+        if (next.kind == NextScreen::ProgramResults)
+            ctx_.messages.Show(text::FormText(kForm, "msgNoResults"));
         ctx_.forms.Unload(kForm);
         return;
     }

@@ -22,7 +22,7 @@ namespace questionnaire {
 
 class frmAnketa : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmAnketa(platform::AppContext& context, QWidget* parent = nullptr);  // Form_Load
 
     const Questionnaire& questionnaire() const { return questionnaire_; }
@@ -30,10 +30,10 @@ public:
     // Timer1 ran out: the options can be used again.
     void Timer1_Timer();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Option1_Click(int index);
     void cmdContinue_Click();
     void cmdCount_Click();

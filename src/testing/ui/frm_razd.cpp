@@ -8,8 +8,8 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
-#include "testing/introductions.h"
 #include "platform/widgets/abort_question.h"
+#include "testing/introductions.h"
 #include "text/catalogue.h"
 
 namespace questionnaire {
@@ -23,10 +23,12 @@ constexpr int kLeftTwips = 150;
 
 }  // namespace
 
-IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::string form, bool withReturn,
-                                       QWidget* parent)
+IntroductionScreen::IntroductionScreen(platform::AppContext& context, std::string form,
+                                       bool withReturn, QWidget* parent)
     : QWidget(parent), ctx_(context), form_(std::move(form)) {
-    const auto caption = [this](const char* control) { return ToQt(text::FormText(form_, control)); };
+    const auto caption = [this](const char* control) {
+        return ToQt(text::FormText(form_, control));
+    };
     setWindowTitle(caption("Caption"));
     setFixedWidth(platform::Twips(kWidthTwips));
 
@@ -78,7 +80,8 @@ QSize IntroductionScreen::sizeHint() const {
     // The layout's own hint guesses the wrapped texts' height for a narrower width than the
     // screen's fixed one, and the window came out a third taller than its texts.
     const QSize hint = QWidget::sizeHint();
-    return QSize(hint.width(), layout()->hasHeightForWidth() ? heightForWidth(width()) : hint.height());
+    return QSize(hint.width(),
+                 layout()->hasHeightForWidth() ? heightForWidth(width()) : hint.height());
 }
 
 void IntroductionScreen::cmdClose_Click() {
@@ -95,7 +98,8 @@ void IntroductionScreen::OpenInstead(const std::string& next) {
     ctx_.forms.Show(next);
 }
 
-ProgramIntroduction::ProgramIntroduction(platform::AppContext& context, int program, QWidget* parent)
+ProgramIntroduction::ProgramIntroduction(platform::AppContext& context, int program,
+                                         QWidget* parent)
     : IntroductionScreen(context, ProgramIntroductionName(program), false, parent) {
     Label1->setText(ToQt(text::FormText(form_, "Label1")));
     Label2->setText(ToQt(text::FormText(form_, "Label2")));
@@ -106,12 +110,17 @@ void ProgramIntroduction::cmdContinue_Click() {
     OpenInstead("frmRazd");
 }
 
-frmRazd1::frmRazd1(platform::AppContext& context, QWidget* parent) : ProgramIntroduction(context, 1, parent) {}
-frmRazd2::frmRazd2(platform::AppContext& context, QWidget* parent) : ProgramIntroduction(context, 2, parent) {}
-frmRazd3::frmRazd3(platform::AppContext& context, QWidget* parent) : ProgramIntroduction(context, 3, parent) {}
-frmRazd5::frmRazd5(platform::AppContext& context, QWidget* parent) : ProgramIntroduction(context, 5, parent) {}
+frmRazd1::frmRazd1(platform::AppContext& context, QWidget* parent)
+    : ProgramIntroduction(context, 1, parent) {}
+frmRazd2::frmRazd2(platform::AppContext& context, QWidget* parent)
+    : ProgramIntroduction(context, 2, parent) {}
+frmRazd3::frmRazd3(platform::AppContext& context, QWidget* parent)
+    : ProgramIntroduction(context, 3, parent) {}
+frmRazd5::frmRazd5(platform::AppContext& context, QWidget* parent)
+    : ProgramIntroduction(context, 5, parent) {}
 
-frmRazd4::frmRazd4(platform::AppContext& context, QWidget* parent) : ProgramIntroduction(context, 4, parent) {
+frmRazd4::frmRazd4(platform::AppContext& context, QWidget* parent)
+    : ProgramIntroduction(context, 4, parent) {
     MarkWomenOnlyQuestions(ctx_.state);
 }
 

@@ -15,8 +15,9 @@ namespace questionnaire {
 // closes the screen once the user has confirmed it in the abort dialog (so does the close box).
 class IntroductionScreen : public QWidget {
     Q_OBJECT
-protected:
-    IntroductionScreen(platform::AppContext& context, std::string form, bool withReturn, QWidget* parent);
+  protected:
+    IntroductionScreen(platform::AppContext& context, std::string form, bool withReturn,
+                       QWidget* parent);
 
     // As tall as its texts need at its fixed width, so the window opens without a blank below them.
     QSize sizeHint() const override;
@@ -39,49 +40,49 @@ protected:
 // The introduction of a program, opened by the program menu once the program is set up.
 class ProgramIntroduction : public IntroductionScreen {
     Q_OBJECT
-protected:
+  protected:
     ProgramIntroduction(platform::AppContext& context, int program, QWidget* parent);
     void cmdContinue_Click() override;  // the introduction of the program's first test
 };
 
 class frmRazd1 : public ProgramIntroduction {
     Q_OBJECT
-public:
+  public:
     explicit frmRazd1(platform::AppContext& context, QWidget* parent = nullptr);
 };
 
 class frmRazd2 : public ProgramIntroduction {
     Q_OBJECT
-public:
+  public:
     explicit frmRazd2(platform::AppContext& context, QWidget* parent = nullptr);
 };
 
 class frmRazd3 : public ProgramIntroduction {
     Q_OBJECT
-public:
+  public:
     explicit frmRazd3(platform::AppContext& context, QWidget* parent = nullptr);
 };
 
 // Program 4: for a man the questions for women only are set aside before any test opens.
 class frmRazd4 : public ProgramIntroduction {
     Q_OBJECT
-public:
+  public:
     explicit frmRazd4(platform::AppContext& context, QWidget* parent = nullptr);
 };
 
 class frmRazd5 : public ProgramIntroduction {
     Q_OBJECT
-public:
+  public:
     explicit frmRazd5(platform::AppContext& context, QWidget* parent = nullptr);
 };
 
 // The introduction of the current test (curTest).
 class frmRazd : public IntroductionScreen {
     Q_OBJECT
-public:
+  public:
     explicit frmRazd(platform::AppContext& context, QWidget* parent = nullptr);
 
-private:
+  private:
     void cmdContinue_Click() override;  // the questionnaire at its first question
     void cmdReturn_Click();             // the previous test at its end, or the program introduction
 };

@@ -11,10 +11,10 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/screen_parts.h"
 #include "text/catalogue.h"
 #include "users/ini_file.h"
 #include "users/profiles.h"
-#include "platform/widgets/screen_parts.h"
 
 namespace users {
 
@@ -25,7 +25,8 @@ namespace {
 constexpr const char* kForm = "frmLogin";
 }
 
-frmLogin::frmLogin(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+frmLogin::frmLogin(platform::AppContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(ToQt(text::FormText(kForm, "Caption")));
     widgets::ScreenParts parts(this, kForm);
@@ -72,7 +73,8 @@ void frmLogin::Form_Load() {
     txtPassw->setMaxLength(10);
     users_ = BuildLoginList(ctx_.programDir);
     if (users_.empty()) {
-        ctx_.messages.Show(text::GetListItem(text::GetBufText(6), 3), platform::MessageBox::Buttons::Ok);
+        ctx_.messages.Show(text::GetListItem(text::GetBufText(6), 3),
+                           platform::MessageBox::Buttons::Ok);
         ctx_.state.dlgResult = 2;
         return;
     }
@@ -96,7 +98,8 @@ void frmLogin::cmdOk_Click() {
     }
     const LoadedUser loaded = ReadProfileUser(file, entry.fileName, entry.displayName);
     if (!loaded.ok) {
-        ctx_.messages.Show(loaded.damage, platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+        ctx_.messages.Show(loaded.damage, platform::MessageBox::Buttons::Ok,
+                           platform::MessageBox::Icon::Warning);
         return;
     }
     state::SharedState& state = ctx_.state;

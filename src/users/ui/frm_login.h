@@ -17,7 +17,7 @@ namespace users {
 
 class frmLogin : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmLogin(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label1;
@@ -30,14 +30,14 @@ public:
     void cmdOk_Click();
     void cmdQuit_Click();
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Unload();
     void txtPassw_KeyPress_Enter();

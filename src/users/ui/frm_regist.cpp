@@ -14,10 +14,10 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/screen_parts.h"
 #include "text/catalogue.h"
 #include "users/ini_file.h"
 #include "users/profiles.h"
-#include "platform/widgets/screen_parts.h"
 
 namespace users {
 
@@ -28,7 +28,8 @@ namespace {
 constexpr const char* kForm = "frmRegist";
 }
 
-frmRegist::frmRegist(platform::AppContext& context, QWidget* parent) : QDialog(parent), ctx_(context) {
+frmRegist::frmRegist(platform::AppContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context) {
     setObjectName(kForm);
     setWindowTitle(ToQt(text::FormText(kForm, "Caption")));
     widgets::ScreenParts parts(this, kForm);
@@ -61,7 +62,8 @@ frmRegist::frmRegist(platform::AppContext& context, QWidget* parent) : QDialog(p
     Label7->installEventFilter(this);
     Label14 = parts.Label("Label14");
     txtWeight = parts.Box("txtWeight", 3);
-    for (int i = 0; i < 3; ++i) Label16[i] = parts.Label(QString("Label16(%1)").arg(i).toStdString());
+    for (int i = 0; i < 3; ++i)
+        Label16[i] = parts.Label(QString("Label16(%1)").arg(i).toStdString());
     Label13 = parts.Label("Label13");
     txtHeight = parts.Box("txtHeight", 4);
     Label15 = parts.Label("Label15");
@@ -126,7 +128,8 @@ frmRegist::frmRegist(platform::AppContext& context, QWidget* parent) : QDialog(p
     grid->addWidget(lblNumUser, 7, 1);
     grid->setColumnMinimumWidth(1, 110);
     grid->setColumnStretch(2, 1);
-    for (QLineEdit* shortBox : {txtYearBirth, txtWeight, txtHeight, txtPassw}) shortBox->setMaximumWidth(130);
+    for (QLineEdit* shortBox : {txtYearBirth, txtWeight, txtHeight, txtPassw})
+        shortBox->setMaximumWidth(130);
     txtLastName->setMinimumWidth(300);
 
     auto* buttons = new QHBoxLayout;
@@ -194,29 +197,42 @@ void frmRegist::showEvent(QShowEvent* event) {
 
 QLineEdit* frmRegist::Box(Field field) const {
     switch (field) {
-        case Field::LastName: return txtLastName;
-        case Field::Name: return txtName;
-        case Field::YearBirth: return txtYearBirth;
-        case Field::Weight: return txtWeight;
-        case Field::Height: return txtHeight;
-        case Field::Password: return txtPassw;
-        case Field::None: break;
+        case Field::LastName:
+            return txtLastName;
+        case Field::Name:
+            return txtName;
+        case Field::YearBirth:
+            return txtYearBirth;
+        case Field::Weight:
+            return txtWeight;
+        case Field::Height:
+            return txtHeight;
+        case Field::Password:
+            return txtPassw;
+        case Field::None:
+            break;
     }
     return nullptr;
 }
 
 void frmRegist::cmdRegist_Click() {
     if (noFreeNumber_) {
-        ctx_.messages.Show(kNoFreeProfileText, platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+        ctx_.messages.Show(kNoFreeProfileText, platform::MessageBox::Buttons::Ok,
+                           platform::MessageBox::Icon::Warning);
         return;
     }
     state::SharedState& state = ctx_.state;
-    RegistrationForm typed{FromQt(txtLastName->text()), FromQt(txtName->text()), FromQt(txtYearBirth->text()),
-                           FromQt(txtWeight->text()),   FromQt(txtHeight->text()), FromQt(txtPassw->text()),
+    RegistrationForm typed{FromQt(txtLastName->text()),
+                           FromQt(txtName->text()),
+                           FromQt(txtYearBirth->text()),
+                           FromQt(txtWeight->text()),
+                           FromQt(txtHeight->text()),
+                           FromQt(txtPassw->text()),
                            chosenSex_};
     const bool newUser = state.userLastName.empty();
     const base::DateTime now = ctx_.clock.Now();
-    const RegistrationCheck check = CheckRegistration(typed, newUser, now.year, ProgramAgeRange(state.menuChoice));
+    const RegistrationCheck check =
+        CheckRegistration(typed, newUser, now.year, ProgramAgeRange(state.menuChoice));
 
     // The boxes show what was checked: trimmed, with points for commas in the numbers.
     const RegistrationForm& form = check.form;
@@ -232,8 +248,9 @@ void frmRegist::cmdRegist_Click() {
 
     switch (check.outcome) {
         case RegistrationCheck::Outcome::Rejected: {
-            const std::string message = check.messageItem ? text::GetListItem(messageList_, check.messageItem)
-                                                          : check.message;
+            const std::string message = check.messageItem
+                                            ? text::GetListItem(messageList_, check.messageItem)
+                                            : check.message;
             ctx_.messages.Show(message, platform::MessageBox::Buttons::Ok);
             if (QLineEdit* box = Box(check.focus)) {
                 box->setFocus();
@@ -252,8 +269,8 @@ void frmRegist::cmdRegist_Click() {
 
     const WriteResult written = WriteIni(state.userFile, SettingsEntries(check, now));
     if (!written) {
-        ctx_.messages.Show(WriteFailureText(state.userFile, written), platform::MessageBox::Buttons::Ok,
-                           platform::MessageBox::Icon::Critical);
+        ctx_.messages.Show(WriteFailureText(state.userFile, written),
+                           platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Critical);
         return;
     }
     state.userLastName = form.lastName;
@@ -315,7 +332,8 @@ bool frmRegist::eventFilter(QObject* watched, QEvent* event) {
             KeyDown_Enter(watched);
             return true;
         }
-    } else if (event->type() == QEvent::MouseButtonPress && (watched == Label6 || watched == Label7)) {
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               (watched == Label6 || watched == Label7)) {
         // The words beside the option buttons choose them too.
         QRadioButton* option = Option1[watched == Label6 ? 0 : 1];
         option->setChecked(true);

@@ -17,7 +17,7 @@ namespace users {
 
 class frmRegist : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmRegist(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label1;
@@ -51,15 +51,15 @@ public:
     void cmdClose_Click();
     void Option1_Click(int index);
 
-public slots:
+  public slots:
     void done(int result) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Unload();
     void KeyDown_Enter(QObject* from);

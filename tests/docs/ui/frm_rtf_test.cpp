@@ -11,7 +11,7 @@
 namespace {
 
 class FrmRtfTest : public testsupport::UiFixture {
-protected:
+  protected:
     docs::frmRTF& Viewer() {
         auto* viewer = qobject_cast<docs::frmRTF*>(forms.Load("frmRTF"));
         EXPECT_NE(viewer, nullptr);

@@ -110,8 +110,10 @@ TEST(RtfBuilder, TheTextAroundATableKeepsItsDistanceFromIt) {
     document.setTextWidth(400);
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     const auto textRect = [&](const char* word) {
-        const QTextBlock block = document.findBlock(document.find(QString::fromLatin1(word)).position());
-        return block.layout()->boundingRect().translated(layout->blockBoundingRect(block).topLeft());
+        const QTextBlock block =
+            document.findBlock(document.find(QString::fromLatin1(word)).position());
+        return block.layout()->boundingRect().translated(
+            layout->blockBoundingRect(block).topLeft());
     };
     const QRectF before = textRect("before");
     const QRectF cell = textRect("cell");

@@ -1,13 +1,12 @@
 #include "docs/ui/show_document.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QPushButton>
 #include <QTextEdit>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <QAction>
 
 #include "docs/ui/frm_rtf.h"
 #include "shell/ui/frm_mdi.h"
@@ -16,7 +15,7 @@
 namespace {
 
 class ShowDocumentTest : public testsupport::UiFixture {
-protected:
+  protected:
     std::string Fixture(const char* name) {
         std::ifstream file(std::filesystem::path(TEST_DATA_DIR) / "rtf" / name, std::ios::binary);
         std::stringstream bytes;

@@ -11,7 +11,7 @@
 namespace {
 
 class FormsPlaceTest : public testsupport::UiFixture {
-protected:
+  protected:
     shell::frmMDI& MainWindowAt(QPoint position) {
         shell::frmMDI& window = OpenMainWindow();
         window.move(position);
@@ -19,7 +19,8 @@ protected:
         return window;
     }
     static QRect Geometry(const QWidget& dialog) {
-        return QRect(dialog.pos(), dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint());
+        return QRect(dialog.pos(),
+                     dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint());
     }
 };
 

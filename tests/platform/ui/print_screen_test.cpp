@@ -10,7 +10,7 @@ namespace {
 
 // A screen like the result screens: a text and its four buttons.
 class PrintScreenTest : public testsupport::UiFixture {
-protected:
+  protected:
     PrintScreenTest() {
         auto* layout = new QVBoxLayout(&screen);
         for (const char* name : {"cmdContinue", "cmdReturn", "cmdClose", "cmdPrint"}) {

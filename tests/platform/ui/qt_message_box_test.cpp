@@ -19,7 +19,8 @@ struct Seen {
 TEST(QtMessageBox, ShortMessagesGetABoxWideEnoughAndTheRussianButtons) {
     platform::QtMessageBox messages;
     for (const auto& [buttons, press, expected] :
-         {std::tuple{platform::MessageBox::Buttons::Ok, QStringLiteral("OK"), platform::MessageBox::Answer::Ok},
+         {std::tuple{platform::MessageBox::Buttons::Ok, QStringLiteral("OK"),
+                     platform::MessageBox::Answer::Ok},
           std::tuple{platform::MessageBox::Buttons::OkCancel, QStringLiteral("Отмена"),
                      platform::MessageBox::Answer::Cancel}}) {
         Seen seen;
@@ -35,10 +36,12 @@ TEST(QtMessageBox, ShortMessagesGetABoxWideEnoughAndTheRussianButtons) {
                 if (b->text() == press) b->click();
         });
         timer.start(10);
-        EXPECT_EQ(messages.Show("Введите пол", buttons, platform::MessageBox::Icon::None), expected);
+        EXPECT_EQ(messages.Show("Введите пол", buttons, platform::MessageBox::Icon::None),
+                  expected);
         EXPECT_EQ(seen.text, QStringLiteral("Введите пол"));
         EXPECT_TRUE(seen.buttons.contains(QStringLiteral("OK")));
-        EXPECT_EQ(seen.buttons.contains(QStringLiteral("Отмена")), buttons == platform::MessageBox::Buttons::OkCancel);
+        EXPECT_EQ(seen.buttons.contains(QStringLiteral("Отмена")),
+                  buttons == platform::MessageBox::Buttons::OkCancel);
         EXPECT_GE(seen.width, 260);
     }
 }

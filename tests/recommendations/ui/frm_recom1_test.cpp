@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "docs/ui/frm_rtf.h"
-#include "recommendations/news_page.h"
 #include "platform/widgets/clickable_label.h"
+#include "recommendations/news_page.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "support/ui_fixture.h"
 

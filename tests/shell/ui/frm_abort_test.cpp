@@ -12,13 +12,14 @@ namespace {
 const char* const kInfoMenus[] = {"mInfo14", "mInfo104", "mInfo15", "mInfo16", "mInfo17"};
 
 class FrmAbortTest : public testsupport::UiFixture {
-protected:
+  protected:
     void EnableInfoMenus() {
         for (const char* name : kInfoMenus) mainWindow->findChild<QAction*>(name)->setEnabled(true);
     }
     std::vector<bool> InfoMenus() {
         std::vector<bool> enabled;
-        for (const char* name : kInfoMenus) enabled.push_back(mainWindow->findChild<QAction*>(name)->isEnabled());
+        for (const char* name : kInfoMenus)
+            enabled.push_back(mainWindow->findChild<QAction*>(name)->isEnabled());
         return enabled;
     }
     void Answer(const char* button) {

@@ -11,7 +11,7 @@
 namespace {
 
 class FrmEndTest : public testsupport::UiFixture {
-protected:
+  protected:
     QWidget* Open(const char* recomForm, const char* sex = "f") {
         sharedState.recomForm = recomForm;
         sharedState.userSex = sex;
@@ -19,8 +19,12 @@ protected:
         sharedState.userFirstName = "Мария";
         return forms.Show("frmEnd");
     }
-    std::string Text(QWidget* screen, const char* name) { return Find<QLabel>(screen, name)->text().toStdString(); }
-    bool Shown(QWidget* screen, const char* name) { return Find<QWidget>(screen, name)->isVisibleTo(screen); }
+    std::string Text(QWidget* screen, const char* name) {
+        return Find<QLabel>(screen, name)->text().toStdString();
+    }
+    bool Shown(QWidget* screen, const char* name) {
+        return Find<QWidget>(screen, name)->isVisibleTo(screen);
+    }
     // Screens of other parts of the program, as plain stand-ins.
     void RegisterStandIn(const std::string& name) {
         forms.Register(name, [](platform::AppContext&) {
@@ -54,7 +58,9 @@ TEST_F(FrmEndTest, ProgramsTwoAndFiveSayTheirOwnFarewell) {
     for (const auto& [recomForm, item] : {std::pair{"frmRecom2", 2}, std::pair{"frmRecom5", 5}}) {
         QWidget* screen = Open(recomForm);
         EXPECT_EQ(Text(screen, "LabelT(0)"),
-                  QString::fromStdString(text::GetListItem(text::GetBufText(9), item)).replace("\r\n", "\n").toStdString());
+                  QString::fromStdString(text::GetListItem(text::GetBufText(9), item))
+                      .replace("\r\n", "\n")
+                      .toStdString());
         EXPECT_TRUE(Shown(screen, "Label5(2)"));
         EXPECT_EQ(Text(screen, "Label5(2)"), "Мы не прощаемся , до свидания !!!");
         EXPECT_EQ(Text(screen, "lblName(0)"), "Глубокоуважаемая Иванова Мария!");

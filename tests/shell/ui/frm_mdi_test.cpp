@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 
@@ -92,7 +92,8 @@ TEST_F(FrmMdiTest, ADocumentItemSetsMenuChoiceEvenWhenItsDocumentIsMissing) {
     window.findChild<QAction*>("mInfo152")->trigger();
     EXPECT_EQ(sharedState.menuChoice, 152);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Отсутствует файл " + (dir.path() / "DOC" / "O-ZH-1-r.rtf").string());
+    EXPECT_EQ(messages.shown[0].text,
+              "Отсутствует файл " + (dir.path() / "DOC" / "O-ZH-1-r.rtf").string());
 }
 
 TEST_F(FrmMdiTest, AProgramItemSetsMenuChoiceAndHandsTheItemToTheLauncher) {

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <filesystem>
 #include <map>
 
@@ -19,7 +18,7 @@
 namespace {
 
 class RunProgramTest : public testsupport::UiFixture {
-protected:
+  protected:
     using Reply = std::function<void(QDialog&)>;
 
     RunProgramTest() {
@@ -38,7 +37,9 @@ protected:
         ProcessEvents();
     }
 
-    static void Press(QDialog& d, const char* button) { d.findChild<QPushButton*>(button)->click(); }
+    static void Press(QDialog& d, const char* button) {
+        d.findChild<QPushButton*>(button)->click();
+    }
     static Reply Click(const char* button) {
         return [button](QDialog& d) { Press(d, button); };
     }
@@ -59,11 +60,12 @@ protected:
         };
     }
     // A profile written at an earlier visit.
-    void Profile(const std::string& lastName, const std::string& name, int yearBirth, const char* sex,
-                 const char* height) {
+    void Profile(const std::string& lastName, const std::string& name, int yearBirth,
+                 const char* sex, const char* height) {
         initest::Put(dir.path() / "ZRVI007.ini",
-                     initest::Cp("[Settings]\r\nName=" + name + "\r\nYearBirth= " + std::to_string(yearBirth) +
-                                 "\r\nSex=" + sex + "\r\nLastName=" + lastName + "\r\nHeight=" + height +
+                     initest::Cp("[Settings]\r\nName=" + name +
+                                 "\r\nYearBirth= " + std::to_string(yearBirth) + "\r\nSex=" + sex +
+                                 "\r\nLastName=" + lastName + "\r\nHeight=" + height +
                                  "\r\nPassw=1234\r\n"));
     }
     static Reply LogIn() {
@@ -76,14 +78,18 @@ protected:
         QWidget* widget = screen.findChild<QWidget*>(name);
         if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
         if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text().toStdString();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            return button->text().toStdString();
         return "?";
     }
-    bool MenuEnabled(const char* name) { return mainWindow->findChild<QAction*>(name)->isEnabled(); }
+    bool MenuEnabled(const char* name) {
+        return mainWindow->findChild<QAction*>(name)->isEnabled();
+    }
     std::string Year(int age) const { return std::to_string(clock.now.year - age); }
     size_t ProfileCount() const {
         size_t n = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) n += entry.path().extension() == ".ini";
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            n += entry.path().extension() == ".ini";
         return n;
     }
 
@@ -119,7 +125,8 @@ TEST_F(RunProgramTest, ANewUserRegistersAndTheProgramStartsFromNothing) {
     ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
     EXPECT_TRUE(Screen("frmRazd1")->isVisible());
     EXPECT_TRUE(MenuEnabled("mInfo14"));
-    for (const char* other : {"mInfo104", "mInfo15", "mInfo16", "mInfo17"}) EXPECT_FALSE(MenuEnabled(other)) << other;
+    for (const char* other : {"mInfo104", "mInfo15", "mInfo16", "mInfo17"})
+        EXPECT_FALSE(MenuEnabled(other)) << other;
     EXPECT_EQ(sharedState.curProgram, 1);
     EXPECT_EQ(sharedState.firstTest, 11);
     EXPECT_EQ(sharedState.lastTest, 14);
@@ -214,7 +221,8 @@ TEST_F(RunProgramTest, TheChildProgramShowsChildExamplesAndAsksTheHeightAgain) {
         Register(Year(16))(d);
     };
     Choose(23);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Эта программа не подходит Вам по возрасту!"});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Эта программа не подходит Вам по возрасту!"});
     EXPECT_FALSE(forms.IsLoaded("frmRazd3"));
     EXPECT_EQ(ProfileCount(), 1u);
 }
@@ -248,7 +256,8 @@ TEST_F(RunProgramTest, NoProgramStartsWhenTheUserGivesUpOrIsNotAdmitted) {
     replies["frmRegist"] = Register(Year(61));
     Choose(21);
     nothingStarted("too old");
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Эта программа не подходит Вам по возрасту!"});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Эта программа не подходит Вам по возрасту!"});
     EXPECT_EQ(ProfileCount(), 0u);
     Choose(22);
     EXPECT_TRUE(forms.IsLoaded("frmRazd2"));

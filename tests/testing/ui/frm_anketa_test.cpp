@@ -15,8 +15,9 @@ namespace {
 using questionnaire::QuestionnaireMode;
 
 class FrmAnketaTest : public testsupport::UiFixture {
-protected:
-    questionnaire::frmAnketa* Open(int program, int firstTest, int lastTest, int test, const char* sex = "f") {
+  protected:
+    questionnaire::frmAnketa* Open(int program, int firstTest, int lastTest, int test,
+                                   const char* sex = "f") {
         sharedState.ResetAnswers();
         sharedState.curProgram = static_cast<int16_t>(program);
         sharedState.firstTest = static_cast<int16_t>(firstTest);
@@ -49,8 +50,10 @@ protected:
 
 TEST_F(FrmAnketaTest, ShowsTheQuestionWithOnlyItsOptionsAndLocksThePageBriefly) {
     Open(1, 11, 14, 11);
-    EXPECT_EQ(Find<QLabel>(anketa, "lblTitle")->text().toStdString(), "1. Экспресс-оценка физического статуса");
-    EXPECT_EQ(Find<QLabel>(anketa, "lblQuestion")->text().toStdString(), text::GetCatalogText(11010));
+    EXPECT_EQ(Find<QLabel>(anketa, "lblTitle")->text().toStdString(),
+              "1. Экспресс-оценка физического статуса");
+    EXPECT_EQ(Find<QLabel>(anketa, "lblQuestion")->text().toStdString(),
+              text::GetCatalogText(11010));
     for (int j = 1; j <= 5; ++j) {
         EXPECT_TRUE(Option(j)->isVisible()) << j;
         EXPECT_EQ(Option(j)->text().toStdString(), text::GetCatalogText(11010 + j));
@@ -125,7 +128,8 @@ TEST_F(FrmAnketaTest, ResultThenContinueOpensTheNextTestIntroduction) {
     EXPECT_FALSE(Frame()->isVisible());
     EXPECT_TRUE(Find<QLabel>(anketa, "Label1")->isVisible());
     EXPECT_EQ(Find<QLabel>(anketa, "Label1")->text().toStdString(), "Результат:");
-    EXPECT_EQ(Find<QLabel>(anketa, "lblResult")->text().toStdString(), "Плохо\n" + text::GetCatalogText(13004));
+    EXPECT_EQ(Find<QLabel>(anketa, "lblResult")->text().toStdString(),
+              "Плохо\n" + text::GetCatalogText(13004));
     EXPECT_TRUE(Button("cmdContinue")->hasFocus() || !anketa->isActiveWindow());
     // The focus is on "ПРОДОЛЖИТЬ", so Enter goes on; Tab would go to the button beside it.
     ASSERT_EQ(anketa->focusWidget(), Button("cmdContinue"));
@@ -136,7 +140,8 @@ TEST_F(FrmAnketaTest, ResultThenContinueOpensTheNextTestIntroduction) {
     EXPECT_FALSE(forms.IsLoaded("frmAnketa"));
     ASSERT_TRUE(forms.IsLoaded("frmRazd"));
     EXPECT_EQ(sharedState.curTest, 14);
-    EXPECT_EQ(Find<QLabel>(Screen("frmRazd"), "Label1")->text().toStdString(), text::GetCatalogText(14000));
+    EXPECT_EQ(Find<QLabel>(Screen("frmRazd"), "Label1")->text().toStdString(),
+              text::GetCatalogText(14000));
 }
 
 TEST_F(FrmAnketaTest, AfterTheLastTestTheResultsScreenOrTheMainWindow) {
@@ -166,7 +171,8 @@ TEST_F(FrmAnketaTest, LeavingTheTestAsksFirst) {
     Choose(3);
     std::vector<const char*> answers = {"cmdNo", "cmdYes"};
     int asked = 0;
-    forms.SetModalRunner([&](QDialog& dialog) { dialog.findChild<QPushButton*>(answers[asked++])->click(); });
+    forms.SetModalRunner(
+        [&](QDialog& dialog) { dialog.findChild<QPushButton*>(answers[asked++])->click(); });
 
     Button("cmdExit")->click();
     EXPECT_EQ(asked, 1);

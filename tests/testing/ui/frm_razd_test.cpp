@@ -15,7 +15,7 @@
 namespace {
 
 class FrmRazdTest : public testsupport::UiFixture {
-protected:
+  protected:
     void SetProgram(int program, int firstTest, int lastTest, const char* sex = "f") {
         sharedState.ResetAnswers();
         sharedState.curProgram = static_cast<int16_t>(program);
@@ -27,7 +27,8 @@ protected:
     std::string Text(const std::string& screen, const char* control) {
         QWidget* widget = Find<QWidget>(Screen(screen), control);
         if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            return button->text().toStdString();
         return "?";
     }
     void Click(const std::string& screen, const char* button) {
@@ -62,7 +63,9 @@ TEST_F(FrmRazdTest, EveryProgramIntroductionLeadsToItsFirstTest) {
         EXPECT_EQ(sharedState.testKeyBase, first * 1000);
         EXPECT_EQ(Text("frmRazd", "Label1"), text::GetCatalogText(first * 1000));
         EXPECT_EQ(Text("frmRazd", "Label2"),
-                  QString::fromStdString(text::GetCatalogText(first * 1000 + 1)).replace("\r\n", "\n").toStdString());
+                  QString::fromStdString(text::GetCatalogText(first * 1000 + 1))
+                      .replace("\r\n", "\n")
+                      .toStdString());
         EXPECT_EQ(Text("frmRazd", "cmdReturn"), "ВЕРНУТЬСЯ");
 
         Click("frmRazd", "cmdContinue");
@@ -138,7 +141,8 @@ TEST_F(FrmRazdTest, ReturnFromTheFirstTestOpensTheProgramIntroduction) {
 TEST_F(FrmRazdTest, ReturnFromALaterTestOpensThePreviousTestAtItsEnd) {
     SetProgram(1, 11, 14);
     const int answers[] = {1, 3, 2, 1, 2, 3, 1, 2, 2, 1};
-    for (int q = 1; q <= 10; ++q) sharedState.answers(1, 2, q) = static_cast<int16_t>(answers[q - 1]);
+    for (int q = 1; q <= 10; ++q)
+        sharedState.answers(1, 2, q) = static_cast<int16_t>(answers[q - 1]);
     sharedState.curTest = 13;
     forms.Show("frmRazd");
     Click("frmRazd", "cmdReturn");
@@ -150,7 +154,8 @@ TEST_F(FrmRazdTest, ReturnFromALaterTestOpensThePreviousTestAtItsEnd) {
     // Stepping back shows every earlier answer selected in turn.
     for (int q = 10; q >= 1; --q) {
         ASSERT_EQ(anketa->questionnaire().curQuestion(), q);
-        auto* option = anketa->findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(answers[q - 1]));
+        auto* option =
+            anketa->findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(answers[q - 1]));
         EXPECT_TRUE(option->isChecked()) << q;
         if (q > 1) Find<QPushButton>(anketa, "cmdReturn")->click();
     }
@@ -162,7 +167,8 @@ TEST_F(FrmRazdTest, CloseAsksAndOnlyAYesCloses) {
     forms.Show("frmRazd");
     std::vector<const char*> replies = {"cmdNo", "cmdYes", "cmdNo", "cmdYes"};
     size_t asked = 0;
-    forms.SetModalRunner([&](QDialog& dialog) { dialog.findChild<QPushButton*>(replies[asked++])->click(); });
+    forms.SetModalRunner(
+        [&](QDialog& dialog) { dialog.findChild<QPushButton*>(replies[asked++])->click(); });
     for (const char* name : {"frmRazd1", "frmRazd"}) {
         Click(name, "cmdClose");
         EXPECT_TRUE(forms.IsLoaded(name));

@@ -21,14 +21,16 @@ TEST_F(ProgramRunTest, ProgramOneFromTheMenuToTheEndOfTest14) {
     forms.SetModalRunner([&](QDialog& dialog) {
         const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
         const auto type = [&](const char* box, const QString& text) {
-            dialog.findChild<QLineEdit*>(box)->setText(text);  // Cyrillic cannot go through QTest::keyClicks
+            dialog.findChild<QLineEdit*>(box)->setText(
+                text);  // Cyrillic cannot go through QTest::keyClicks
         };
         if (dialog.objectName() == "frmChoice") {
             press("cmdNew");
         } else if (dialog.objectName() == "frmRegist") {
             type("txtLastName", "Соколова");
             type("txtName", "Анна");
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"), QString::number(clock.now.year - 34));
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"),
+                             QString::number(clock.now.year - 34));
             dialog.findChild<QAbstractButton*>("Option1(1)")->click();
             QTest::keyClicks(dialog.findChild<QLineEdit*>("txtWeight"), "61");
             QTest::keyClicks(dialog.findChild<QLineEdit*>("txtHeight"), "1.66");
@@ -44,7 +46,8 @@ TEST_F(ProgramRunTest, ProgramOneFromTheMenuToTheEndOfTest14) {
     // Test 11: "no sport" skips question 3; test 13: option 1 of question 3 skips 4 and 5.
     const std::vector<int> questionsAsked = {9, 10, 4, 10};
     for (int test = 11; test <= 14; ++test) {
-        ASSERT_EQ(Find<QLabel>(Screen("frmRazd"), "Label1")->text().toStdString(), text::GetCatalogText(test * 1000));
+        ASSERT_EQ(Find<QLabel>(Screen("frmRazd"), "Label1")->text().toStdString(),
+                  text::GetCatalogText(test * 1000));
         if (test == 12) {
             // A look back at test 11 from the introduction of test 12, and on again.
             Click("frmRazd", "cmdReturn");
@@ -58,7 +61,9 @@ TEST_F(ProgramRunTest, ProgramOneFromTheMenuToTheEndOfTest14) {
         }
         Click("frmRazd", "cmdContinue");
         ASSERT_NE(Anketa(), nullptr) << test;
-        EXPECT_EQ(AnswerTest(test == 13 ? -1 : test), questionsAsked[static_cast<size_t>(test - 11)]) << test;
+        EXPECT_EQ(AnswerTest(test == 13 ? -1 : test),
+                  questionsAsked[static_cast<size_t>(test - 11)])
+            << test;
         EXPECT_TRUE(Find<QLabel>(Anketa(), "lblResult")->isVisible()) << test;
         if (test == 12) {
             // Back from the result to the last question, and the result again with its button.
@@ -72,7 +77,8 @@ TEST_F(ProgramRunTest, ProgramOneFromTheMenuToTheEndOfTest14) {
 
     EXPECT_FALSE(forms.IsLoaded("frmAnketa"));
     EXPECT_TRUE(forms.IsLoaded("frmRezult1") ||
-                messages.Texts() == std::vector<std::string>{text::FormText("frmAnketa", "msgNoResults")});
+                messages.Texts() ==
+                    std::vector<std::string>{text::FormText("frmAnketa", "msgNoResults")});
     for (int t = 1; t <= 4; ++t) {
         EXPECT_GE(sharedState.answers(1, t, 31), 0) << t;
         EXPECT_NE(sharedState.answers(1, t, 32), -1) << t;

@@ -21,8 +21,10 @@ void Type(QWidget* box, const QString& text) {
 }
 
 class FrmLoginTest : public testsupport::UiFixture {
-protected:
-    void Profile(const std::string& name, const std::string& utf8) { initest::Put(dir.path() / name, Cp(utf8)); }
+  protected:
+    void Profile(const std::string& name, const std::string& utf8) {
+        initest::Put(dir.path() / name, Cp(utf8));
+    }
     QDialog* Load() { return qobject_cast<QDialog*>(forms.Load("frmLogin")); }
     QLineEdit* Password(QWidget* d) { return Find<QLineEdit>(d, "txtPassw"); }
     void Choose(QWidget* d, const char* name) {
@@ -45,7 +47,8 @@ TEST_F(FrmLoginTest, WithoutProfilesItSaysSoAndAnswersTwo) {
 }
 
 TEST_F(FrmLoginTest, TheRightPasswordLoadsTheUser) {
-    Profile("ZRVI001.ini", "[Settings]\r\nLastName=Петров\r\nName=Иван\r\nPassw=1234\r\nYearBirth= 1960\r\n");
+    Profile("ZRVI001.ini",
+            "[Settings]\r\nLastName=Петров\r\nName=Иван\r\nPassw=1234\r\nYearBirth= 1960\r\n");
     initest::Put(dir.path() / "ZRVI007.ini", initest::Fixture("windows_profile.ini"));
     Profile("ZRVI003.ini", "[Settings]\r\nLastName=Андреев\r\nName=Олег\r\n");
     Profile("zrvi004.INI", "[Settings]\r\nLastName=абрамов\r\nName=пётр\r\n");
@@ -53,8 +56,9 @@ TEST_F(FrmLoginTest, TheRightPasswordLoadsTheUser) {
     sharedState.dlgResult = 3;
     forms.SetModalRunner([&](QDialog& d) {
         EXPECT_EQ(sharedState.dlgResult, 0);
-        EXPECT_EQ(Listed(&d), (std::vector<std::string>{"Андреев Олег", "Петров Иван", "Щербакова Анна",
-                                                        "Яшин Лев", "абрамов пётр"}));
+        EXPECT_EQ(Listed(&d),
+                  (std::vector<std::string>{"Андреев Олег", "Петров Иван", "Щербакова Анна",
+                                            "Яшин Лев", "абрамов пётр"}));
         EXPECT_EQ(Find<QComboBox>(&d, "cmbUser")->currentIndex(), 0);
         EXPECT_TRUE(Password(&d)->text().isEmpty());
         Choose(&d, "Щербакова Анна");
@@ -100,14 +104,16 @@ TEST_F(FrmLoginTest, AProfileWithoutPasswordOrNamesOpensWithTheMissingMarker) {
 }
 
 TEST_F(FrmLoginTest, ADamagedYearOfBirthIsExplainedAndNothingIsLost) {
-    Profile("ZRVI003.ini", "[Settings]\r\nLastName=Кузнецов\r\nName=Олег\r\nPassw=1234\r\nYearBirth=19x5\r\n");
+    Profile("ZRVI003.ini",
+            "[Settings]\r\nLastName=Кузнецов\r\nName=Олег\r\nPassw=1234\r\nYearBirth=19x5\r\n");
     const std::string before = initest::Bytes(dir.path() / "ZRVI003.ini");
     QDialog* d = Load();
     d->show();
     QTest::keyClicks(Password(d), "1234");
     Ok(d);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("«Кузнецов Олег» (файл ZRVI003.ini) повреждён"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("«Кузнецов Олег» (файл ZRVI003.ini) повреждён"),
+              std::string::npos);
     EXPECT_NE(messages.shown[0].text.find("«19x5»"), std::string::npos);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(sharedState.dlgResult, 0);
@@ -134,7 +140,9 @@ TEST_F(FrmLoginTest, ThePasswordShowsStarsAndEnterGoesToOk) {
     QLineEdit* password = Password(d);
     EXPECT_EQ(password->maxLength(), 10);
     EXPECT_EQ(password->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(password->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, password), '*');
+    EXPECT_EQ(
+        password->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, password),
+        '*');
     password->setFocus();
     QTest::keyClick(password, Qt::Key_Return);
     EXPECT_EQ(d->focusWidget(), Find<QWidget>(d, "cmdOk"));
@@ -149,7 +157,8 @@ TEST_F(FrmLoginTest, WhatTheUserTypesFirstGoesIntoThePasswordBox) {
     ASSERT_EQ(d->focusWidget(), Password(d));
     Type(d->focusWidget(), "роза");
     EXPECT_EQ(Password(d)->text().toStdString(), "роза");
-    EXPECT_EQ(Listed(d)[static_cast<size_t>(Find<QComboBox>(d, "cmbUser")->currentIndex())], "Орлова Вера");
+    EXPECT_EQ(Listed(d)[static_cast<size_t>(Find<QComboBox>(d, "cmbUser")->currentIndex())],
+              "Орлова Вера");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <filesystem>
 
 #include "support/ui_fixture.h"
@@ -18,7 +17,7 @@ using initest::Bytes;
 using initest::Cp;
 
 class FrmRegistTest : public testsupport::UiFixture {
-protected:
+  protected:
     FrmRegistTest() { sharedState.menuChoice = 21; }
 
     QDialog* Load() { return qobject_cast<QDialog*>(forms.Load("frmRegist")); }
@@ -35,7 +34,8 @@ protected:
     void Confirm(QWidget* d) { Find<QPushButton>(d, "cmdRegist")->click(); }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -61,7 +61,8 @@ protected:
 };
 
 TEST_F(FrmRegistTest, ANewUserIsRegisteredUnderTheSmallestFreeNumber) {
-    for (const char* name : {"ZRVI001.ini", "ZRVI002.ini", "ZRVI004.ini"}) initest::Put(dir.path() / name, "");
+    for (const char* name : {"ZRVI001.ini", "ZRVI002.ini", "ZRVI004.ini"})
+        initest::Put(dir.path() / name, "");
     sharedState.dlgResult = 3;
     forms.SetModalRunner([&](QDialog& d) {
         EXPECT_EQ(sharedState.dlgResult, 0);
@@ -78,7 +79,8 @@ TEST_F(FrmRegistTest, ANewUserIsRegisteredUnderTheSmallestFreeNumber) {
     EXPECT_EQ(sharedState.userNum, 3);
     EXPECT_EQ(sharedState.userFile, (dir.path() / "ZRVI003.ini").string());
     EXPECT_EQ(Bytes(dir.path() / "ZRVI003.ini"),
-              Cp("[Settings]\r\nPassw=ключ7\r\nName=Мария\r\nYearBirth= 1970\r\nSex=f\r\nLastName=Иванова\r\n"
+              Cp("[Settings]\r\nPassw=ключ7\r\nName=Мария\r\nYearBirth= "
+                 "1970\r\nSex=f\r\nLastName=Иванова\r\n"
                  "DateReg=08.12.26\r\nTimeReg=10:30:00\r\nHeight=1.75\r\n"));
     EXPECT_EQ(sharedState.userLastName, "Иванова");
     EXPECT_EQ(sharedState.userFirstName, "Мария");
@@ -160,7 +162,8 @@ TEST_F(FrmRegistTest, CancelAndTheCloseBoxLeaveTwoAndWriteNothing) {
 TEST_F(FrmRegistTest, ContinueModeKeepsTheStoredPasswordAndRewritesSettingsInPlace) {
     sharedState.menuChoice = 22;  // born 1965: the program of ages 61 and over
     QDialog* d = LoadContinueMode("windows_profile.ini");
-    for (const char* hidden : {"Label8", "txtPassw", "Label10"}) EXPECT_TRUE(Find<QWidget>(d, hidden)->isHidden());
+    for (const char* hidden : {"Label8", "txtPassw", "Label10"})
+        EXPECT_TRUE(Find<QWidget>(d, hidden)->isHidden());
     Box(d, "txtWeight")->setText("70");
     Confirm(d);
     EXPECT_TRUE(messages.shown.empty());
@@ -258,7 +261,8 @@ TEST_F(FrmRegistTest, AFailedWriteIsReportedAndTheScreenStaysOpen) {
 }
 
 TEST_F(FrmRegistTest, WithAllNumbersTakenNoRegistrationStarts) {
-    for (int n = 1; n <= 999; ++n) initest::Put(dir.path() / ("ZRVI" + std::to_string(1000 + n).substr(1) + ".ini"), "");
+    for (int n = 1; n <= 999; ++n)
+        initest::Put(dir.path() / ("ZRVI" + std::to_string(1000 + n).substr(1) + ".ini"), "");
     QDialog* d = Load();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{users::kNoFreeProfileText});
     EXPECT_EQ(sharedState.dlgResult, 2);

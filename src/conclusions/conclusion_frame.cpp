@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "state/programs.h"
 #include "state/salutation.h"
 #include "text/catalogue.h"
 
@@ -10,12 +11,12 @@ namespace conclusions {
 std::string TodayText(const base::Clock& clock) { return base::FormatDdMmYyyy(clock.Now()); }
 
 std::string Salutation1(std::string_view designCaption, const state::SharedState& state) {
-    return state::AddressedHeading(designCaption, state.userSex, state.userLastName,
+    return state::AddressedHeading(designCaption, state.sex(), state.userLastName,
                                    state.userFirstName);
 }
 
 std::string SalutationFormal(const state::SharedState& state) {
-    return text::GetCatalogText(state::IsMale(state.userSex) ? 21 : 22) + "\r\n" +
+    return text::GetCatalogText(state.sex() == state::Sex::Man ? 21 : 22) + "\r\n" +
            state.userLastName + " " + state.userFirstName;
 }
 
@@ -25,13 +26,14 @@ std::string SalutationChild(const state::SharedState& state) {
 }
 
 std::string Salutation5(std::string_view designCaption, const state::SharedState& state) {
-    return std::string(designCaption) + state::TitleEnding(state.userSex) + " " +
+    return std::string(designCaption) + state::TitleEnding(state.sex()) + " " +
            state.userFirstName + " " + state.userLastName;
 }
 
 Route RouteOf(int program) {
-    const std::string n = std::to_string(program);
-    return {"frmRezult" + n, "frmRecom" + n};
+    const state::Program* known = state::ProgramOf(program);
+    if (!known) return {};
+    return {std::string(known->results), std::string(known->recommendations)};
 }
 
 bool StackedList::IsShown(int member) const {

@@ -40,7 +40,7 @@ Conclusion1 EvaluateConclusion1(state::SharedState& state, const Conclusion1List
     Conclusion1 result;
 
     // The rating word.
-    const int overall = base::CInt(state.testRating(17));
+    const int overall = base::CInt(state.overallClassValue());
     if (overall == 0) result.ratingWord = text::GetListItem(lists.ratingWords, 3);
     if (overall == 50) result.ratingWord = text::GetListItem(lists.ratingWords, 2);
     if (overall == 100) {
@@ -49,17 +49,17 @@ Conclusion1 EvaluateConclusion1(state::SharedState& state, const Conclusion1List
     }
 
     // The advice paragraph.
-    const int bodyMassClass = base::CInt(state.testRating(15));
+    const int bodyMassClass = base::CInt(state.bodyMassClassValue());
     if (const int item = AdviceItem(overall, bodyMassClass); item != 0) {
         result.advice = text::GetListItem(lists.advice, item);
     }
 
     // The scores the findings and the articles look at.
-    for (int t = 1; t <= 4; ++t) state.testRating(10 + t) = state.answers(state.curProgram, t, 31);
+    for (int t = 1; t <= 4; ++t) state.copiedScore(t) = state.scoreOf(state.curProgram, t);
 
     // The findings: one line per weak point; at most one of the two stress findings.
-    const int s1 = base::CInt(state.testRating(11)), s2 = base::CInt(state.testRating(12));
-    const int s3 = base::CInt(state.testRating(13)), s4 = base::CInt(state.testRating(14));
+    const int s1 = base::CInt(state.copiedScore(1)), s2 = base::CInt(state.copiedScore(2));
+    const int s3 = base::CInt(state.copiedScore(3)), s4 = base::CInt(state.copiedScore(4));
     const bool found[5] = {s1 < kWeakBelow, s2 < kWeakBelow,
                            s3<kWeakBelow, s4> 35 && s4 < kWeakBelow, s4 < 36};
     result.findings = "\r\n";
@@ -71,10 +71,10 @@ Conclusion1 EvaluateConclusion1(state::SharedState& state, const Conclusion1List
     if (result.findingsCount == 0) result.findingsCaptionVisible = false;
 
     // The articles, stacked in the order of their rules.
-    for (int i = 11; i <= 14; ++i) {
-        if (state.testRating(i) < kWeakBelow) result.books.Show(i - 10);
+    for (int t = 1; t <= 4; ++t) {
+        if (state.copiedScore(t) < kWeakBelow) result.books.Show(t);
     }
-    const float bodyMass = state.testRating(15);
+    const float bodyMass = state.bodyMassClassValue();
     if (bodyMass == 1.0f) result.books.Show(6);
     if (bodyMass > 1.0f && bodyMass < 5.0f) result.books.Show(5);
     if (result.books.count() == 0) result.booksCaptionVisible = false;

@@ -29,8 +29,8 @@ std::string ChooseCourse(float bodyMassClass, const std::array<float, 4>& scores
 }
 
 std::string ChooseCourse(const state::SharedState& state) {
-    return ChooseCourse(state.testRating(15), {state.testRating(11), state.testRating(12),
-                                               state.testRating(13), state.testRating(14)});
+    return ChooseCourse(state.bodyMassClassValue(), {state.copiedScore(1), state.copiedScore(2),
+                                                     state.copiedScore(3), state.copiedScore(4)});
 }
 
 std::vector<Section> CourseSections(std::string_view course) {

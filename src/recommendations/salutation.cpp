@@ -4,9 +4,9 @@
 
 namespace recommendations {
 
-std::string PlanSalutation(std::string_view userSex, std::string_view lastName,
+std::string PlanSalutation(state::Sex sex, std::string_view lastName,
                            std::string_view firstName) {
-    return state::AddressedHeading("Г-", userSex, lastName, firstName);
+    return state::AddressedHeading("Г-", sex, lastName, firstName);
 }
 
 }  // namespace recommendations

@@ -34,8 +34,8 @@ int Rounded(float value) { return base::CInt(value); }
 
 }  // namespace
 
-int BodyMassClass1(float bmi, int age, std::string_view userSex, int previous) {
-    const bool male = userSex == "m";
+int BodyMassClass1(float bmi, int age, state::Sex sex, int previous) {
+    const bool male = sex == state::Sex::Man;
     for (const BodyMassRow& row : kBodyMassTable) {
         if (age < row.fromAge || age > row.toAge || row.male != male) continue;
         if (Within(bmi, row.good)) return 6;
@@ -84,24 +84,24 @@ Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock,
                         std::string_view bodyMassWords) {
     const float bmi = BodyMassIndex(state.userWeight, state.userHeight);
     const int bodyMassClass =
-        BodyMassClass1(bmi, Age(state, clock), state.userSex, Rounded(state.testRating(15)));
-    state.testRating(15) = static_cast<float>(bodyMassClass);
-    state.answers(kProgram, 14, 31) = base::CInt(bmi);
-    state.answers(kProgram, 14, 32) = static_cast<int16_t>(bodyMassClass);
+        BodyMassClass1(bmi, Age(state, clock), state.sex(), Rounded(state.bodyMassClassValue()));
+    state.bodyMassClassValue() = static_cast<float>(bodyMassClass);
+    state.bodyMassIndex(kProgram) = base::CInt(bmi);
+    state.bodyMassClass(kProgram) = static_cast<int16_t>(bodyMassClass);
 
     int scores[kProgram1Tests];
-    for (int t = 1; t <= kProgram1Tests; ++t) scores[t - 1] = state.answers(kProgram, t, 31);
+    for (int t = 1; t <= kProgram1Tests; ++t) scores[t - 1] = state.scoreOf(kProgram, t);
     const int fitness = FitnessClass(scores);
-    state.testRating(16) = static_cast<float>(fitness);
+    state.fitnessClassValue() = static_cast<float>(fitness);
 
-    const int combined = CombinedClass(bodyMassClass, fitness, Rounded(state.testRating(17)));
-    state.testRating(17) = static_cast<float>(combined);
+    const int combined = CombinedClass(bodyMassClass, fitness, Rounded(state.overallClassValue()));
+    state.overallClassValue() = static_cast<float>(combined);
     const int overall = OverallRating(combined);
-    state.answers(kProgram, 15, 32) = static_cast<int16_t>(overall);
+    state.overallRating(kProgram) = static_cast<int16_t>(overall);
 
     Column column{{kRowDate, base::FormatDdMmYyyy(clock.Now())}};
     for (int t = 1; t <= kProgram1Tests; ++t)
-        column.push_back({t, RatingWord(state.answers(kProgram, t, 32))});
+        column.push_back({t, RatingWord(state.ratingOf(kProgram, t))});
     column.push_back({kRowBodyMass, BodyMassWord(bodyMassWords, bodyMassClass)});
     column.push_back({kRowOverall, RatingWord(overall)});
     return column;
@@ -111,11 +111,11 @@ ProgramRecord Program1Record(const state::SharedState& state, std::string_view b
     ProgramRecord record;
     record.program = kProgram;
     for (int t = 1; t <= kProgram1Tests; ++t) {
-        record.entries.push_back({kProgram * 100 + t, state.answers(kProgram, t, 32)});
+        record.entries.push_back({kProgram * 100 + t, state.ratingOf(kProgram, t)});
         record.historyKeys.push_back(kProgram * 100 + t);
     }
-    record.entries.push_back({kProgram * 100 + 14, state.answers(kProgram, 14, 32)});
-    record.entries.push_back({kProgram * 100 + 15, state.answers(kProgram, 15, 32)});
+    record.entries.push_back({kProgram * 100 + 14, state.bodyMassClass(kProgram)});
+    record.entries.push_back({kProgram * 100 + 15, state.overallRating(kProgram)});
     record.historyKeys.push_back(kProgram * 100 + 14);
     record.historyKeys.push_back(kProgram * 100 + 15);
     record.historyColumn = [words = std::string(bodyMassWords)](const HistoryRun& run) {

@@ -18,7 +18,7 @@ enum Program1Row { kRowDate = 0, kRowBodyMass = 5, kRowOverall = 6 };
 
 // Body-mass class 1..6 for ages 20 to 61 ("m" and every other value of the sex); outside those
 // ages `previous` is kept.
-int BodyMassClass1(float bodyMassIndex, int age, std::string_view userSex, int previous);
+int BodyMassClass1(float bodyMassIndex, int age, state::Sex sex, int previous);
 // Fitness class 0, 50 or 100 from four test scores: low up to 35, high from 71.
 int FitnessClass(const int (&scores)[kProgram1Tests]);
 // Combined class 0, 50 or 100 of a body-mass class and a fitness class; `previous` for a

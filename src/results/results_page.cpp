@@ -27,7 +27,7 @@ std::string RatingWord(int code) {
 std::string HeaderWithSalutation(std::string_view caption, std::string_view separator,
                                  const state::SharedState& state) {
     return state::AddressedHeading(std::string(caption) + std::string(separator) + "г-",
-                                   state.userSex, state.userLastName, state.userFirstName);
+                                   state.sex(), state.userLastName, state.userFirstName);
 }
 
 ResultsPage CompleteResults(Column current, const ProgramRecord& program,

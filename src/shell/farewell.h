@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "state/shared_state.h"
+
 namespace shell {
 
 struct FarewellModel {
@@ -18,7 +20,7 @@ FarewellModel FarewellFor(std::string_view recomForm);
 
 // The greeting: the design text ("Глубокоуважаем") + "ый" for a man or "ая" otherwise, a blank,
 // the last name, a blank, the first name and "!".
-std::string Greeting(std::string_view designText, std::string_view userSex,
+std::string Greeting(std::string_view designText, state::Sex sex,
                      std::string_view lastName, std::string_view firstName);
 
 // The screen name "frmRecom1".."frmRecom5" that recomForm names in any letter case, or "".

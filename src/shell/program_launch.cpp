@@ -7,23 +7,12 @@
 
 namespace shell {
 
-std::optional<ProgramStart> ProgramOfItem(int item) {
-    static const char* const kIntroductions[] = {"frmRazd1", "frmRazd2", "frmRazd3", "frmRazd4",
-                                                 "frmRazd5"};
-    static const char* const kInfoMenus[] = {"mInfo14", "mInfo104", "mInfo16", "mInfo15",
-                                             "mInfo17"};
-    if (item < 21 || item > 25) return std::nullopt;
-    const int program = item - 20;
-    ProgramStart start;
-    start.program = static_cast<int16_t>(program);
-    start.firstTestKey = program * 100 + 2;
-    start.lastTestKey = program * 100 + 3;
-    start.introduction = kIntroductions[program - 1];
-    start.infoMenu = kInfoMenus[program - 1];
-    return start;
-}
+const state::Program* ProgramOfItem(int item) { return state::ProgramOfMenuItem(item); }
 
-bool IsChildProgramItem(int item) { return item == 23; }
+bool IsChildProgramItem(int item) {
+    const state::Program* program = ProgramOfItem(item);
+    return program && program->forChild;
+}
 
 long AgeRangeKey(int menuChoice) { return (menuChoice % 10) * 100 + 4; }
 
@@ -40,12 +29,12 @@ bool UserAdmitted(const state::SharedState& state, int currentYear) {
                        currentYear);
 }
 
-void StartProgram(state::SharedState& state, const ProgramStart& start) {
+void StartProgram(state::SharedState& state, const state::Program& program) {
     state.ResetAnswers();
     state.testRating.Fill(0.0f);
-    state.curProgram = start.program;
-    state.firstTest = base::CIntText(text::GetCatalogText(start.firstTestKey));
-    state.lastTest = base::CIntText(text::GetCatalogText(start.lastTestKey));
+    state.curProgram = static_cast<int16_t>(program.number);
+    state.firstTest = base::CIntText(text::GetCatalogText(program.FirstTestKey()));
+    state.lastTest = base::CIntText(text::GetCatalogText(program.LastTestKey()));
     state.curTest = state.firstTest;
     state.testKeyBase = static_cast<int32_t>(state.firstTest) * 1000;
 }

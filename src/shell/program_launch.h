@@ -6,20 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "state/programs.h"
 #include "state/shared_state.h"
 
 namespace shell {
 
-struct ProgramStart {
-    int16_t program = 0;       // curProgram
-    long firstTestKey = 0;     // catalogue key of the program's first test table
-    long lastTestKey = 0;      // ... and of its last one
-    std::string introduction;  // the program introduction screen
-    std::string infoMenu;      // the information submenu enabled when the program starts
-};
-
-// The program that item 21..25 of the program menu starts; nullopt for any other item.
-std::optional<ProgramStart> ProgramOfItem(int item);
+// The program that item 21..25 of the program menu starts; nullptr for any other item.
+const state::Program* ProgramOfItem(int item);
 
 // The child program (item 23): its registration shows child examples and asks the height again.
 bool IsChildProgramItem(int item);
@@ -38,7 +31,7 @@ bool UserAdmitted(const state::SharedState& state, int currentYear);
 // A program starts from nothing: every answer of every program is -1 and the ratings are 0;
 // curProgram, firstTest and lastTest (read from the catalogue), curTest = firstTest and
 // testKeyBase are set.
-void StartProgram(state::SharedState& state, const ProgramStart& start);
+void StartProgram(state::SharedState& state, const state::Program& program);
 
 // The height as the registration box shows it: "1.75".
 std::string HeightText(float height);

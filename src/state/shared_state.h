@@ -4,10 +4,16 @@
 // Created at start-up with every number 0 and every string empty; lives for the whole run.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/bounded_array.h"
 
 namespace state {
+
+enum class Sex { Man, Woman };
+
+// The stored sex as every rule reads it: "m" is a man, every other value a woman.
+inline Sex SexOf(std::string_view code) { return code == "m" ? Sex::Man : Sex::Woman; }
 
 struct SharedState {
     // User identity.
@@ -42,6 +48,56 @@ struct SharedState {
 
     // Before a program starts: every cell of answers, of every program, becomes -1.
     void ResetAnswers() { answers.Fill(-1); }
+
+    Sex sex() const { return SexOf(userSex); }
+
+    // The cells of answers that hold results rather than answers. Each test's row keeps its
+    // score and rating after the answers; rows 14 and 15 of a program are the summary rows that
+    // its results screen writes.
+    static constexpr int kScoreItem = 31;
+    static constexpr int kRatingItem = 32;
+    static constexpr int kVariantItem = 33;
+    static constexpr int kBodyMassRow = 14;
+    static constexpr int kSummaryRow = 15;
+
+    int16_t& scoreOf(int program, int testIndex) { return answers(program, testIndex, kScoreItem); }
+    int16_t scoreOf(int program, int testIndex) const {
+        return answers(program, testIndex, kScoreItem);
+    }
+    // Rating code of a test: 0 bad, 3 satisfactory, 5 good, -1 not given.
+    int16_t& ratingOf(int program, int testIndex) {
+        return answers(program, testIndex, kRatingItem);
+    }
+    int16_t ratingOf(int program, int testIndex) const {
+        return answers(program, testIndex, kRatingItem);
+    }
+    // The body-mass index as a whole number, and the body-mass class 1..7.
+    int16_t& bodyMassIndex(int program) { return answers(program, kBodyMassRow, kScoreItem); }
+    int16_t& bodyMassClass(int program) { return answers(program, kBodyMassRow, kRatingItem); }
+    int16_t bodyMassClass(int program) const {
+        return answers(program, kBodyMassRow, kRatingItem);
+    }
+    // The program's total score and its overall rating code.
+    int16_t& totalScore(int program) { return answers(program, kSummaryRow, kScoreItem); }
+    int16_t& overallRating(int program) { return answers(program, kSummaryRow, kRatingItem); }
+    int16_t overallRating(int program) const {
+        return answers(program, kSummaryRow, kRatingItem);
+    }
+    // The result variant of a program that condenses its tests into one (the child program).
+    int16_t& resultVariant(int program) { return answers(program, kSummaryRow, kVariantItem); }
+
+    // Working values of the current program kept in testRating beside the tests' ratings.
+    // Program 1: the body-mass class, the fitness class and the overall class (0, 50, 100) of
+    // its results screen, and the test scores its conclusion copies for the recommendations.
+    float& bodyMassClassValue() { return testRating(15); }
+    float bodyMassClassValue() const { return testRating(15); }
+    float& fitnessClassValue() { return testRating(16); }
+    float& overallClassValue() { return testRating(17); }
+    float overallClassValue() const { return testRating(17); }
+    float& copiedScore(int testIndex) { return testRating(10 + testIndex); }
+    float copiedScore(int testIndex) const { return testRating(10 + testIndex); }
+    // A body-mass rating of the results screens.
+    float& bodyMassRating() { return testRating(34); }
 };
 
 }  // namespace state

@@ -1,15 +1,12 @@
 #include "testing/introductions.h"
 
+#include "state/programs.h"
+
 namespace questionnaire {
 
 std::string ProgramIntroductionName(int program) {
-    if (program < 1 || program > 5) return "";
-    return "frmRazd" + std::to_string(program);
-}
-
-void MarkWomenOnlyQuestions(state::SharedState& state) {
-    if (state.userSex != "m") return;
-    for (int question : {2, 6, 10, 16}) state.answers(4, 7, question) = 0;
+    const state::Program* known = state::ProgramOf(program);
+    return known ? std::string(known->introduction) : "";
 }
 
 void GoToTest(state::SharedState& state) {

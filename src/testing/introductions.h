@@ -7,12 +7,8 @@
 
 namespace questionnaire {
 
-// "frmRazd1".."frmRazd5" for programs 1..5, "" for any other program.
+// The introduction screen of program 1..5, "" for any other program.
 std::string ProgramIntroductionName(int program);
-
-// The program 4 introduction, for a man: the four questions of test 47 asked of women only
-// (2, 6, 10 and 16; test index 7) are answered "not applicable" before the questionnaire opens.
-void MarkWomenOnlyQuestions(state::SharedState& state);
 
 // "ПЕРЕХОД К ТЕСТУ" on either kind of introduction: the questionnaire starts at its beginning.
 void GoToTest(state::SharedState& state);

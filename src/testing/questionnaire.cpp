@@ -1,10 +1,13 @@
 #include "testing/questionnaire.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "base/failure.h"
 #include "base/numbers.h"
+#include "state/programs.h"
+#include "testing/test_rules.h"
 #include "text/catalogue.h"
 
 namespace questionnaire {
@@ -64,8 +67,10 @@ std::string NextScreen::FormName() const {
     switch (kind) {
         case TestIntroduction:
             return "frmRazd";
-        case ProgramResults:
-            return "frmRezult" + std::to_string(program);
+        case ProgramResults: {
+            const state::Program* known = state::ProgramOf(program);
+            return known ? std::string(known->results) : "";
+        }
         case Stay:
             break;
     }
@@ -223,7 +228,7 @@ Outcome Questionnaire::cmdCount_Click() {
 
 void Questionnaire::GoForward(Outcome& outcome) {
     if (mode_ == QuestionnaireMode::Result) {
-        if (state_.curTest == 28) DecideSquatTest(state_);
+        AfterTestResult(state_.curTest, state_);
         if (state_.curTest < state_.lastTest) {
             ++state_.curTest;
             outcome.next = {NextScreen::TestIntroduction, 0};
@@ -264,21 +269,10 @@ void Questionnaire::ScoreTest() {
     }
     const long b = Base();
     const int16_t reversal = Number(Text(b + 7));
-    int16_t score = reversal == 0 ? sum : base::Sub16(reversal, sum);
-
-    if (state_.curTest == 47) {
-        // One weight from each group of questions: the first answered "yes" in 1..8, 9..14, 15..21.
-        sum = 0;
-        for (const auto& [first, last] : {std::pair{1, 8}, std::pair{9, 14}, std::pair{15, 21}}) {
-            for (int q = first; q <= last && q <= questionCount_; ++q) {
-                if (answer_(q) == 1) {
-                    sum = base::Add16(sum, weight(q, 1));
-                    break;
-                }
-            }
-        }
-        score = std::max<int16_t>(base::Sub16(reversal, sum), 0);
-    }
+    const std::optional<int16_t> special = SpecialScore(
+        state_.curTest, questionCount_, reversal, [this](int q) { return answer_(q); },
+        [this](int q, int o) { return weight(q, o); });
+    const int16_t score = special ? *special : (reversal == 0 ? sum : base::Sub16(reversal, sum));
     answer_(kScoreItem) = score;
 
     const std::vector<std::string> thresholds = SplitAtCommas(Text(b + 3));
@@ -303,8 +297,8 @@ void Questionnaire::ScoreTest() {
             break;
     }
     state_.testRating(testIndex) = rating;
-    state_.answers(program, testIndex, kScoreItem) = score;
-    state_.answers(program, testIndex, kRatingItem) = rating;
+    state_.scoreOf(program, testIndex) = score;
+    state_.ratingOf(program, testIndex) = rating;
 
     mode_ = QuestionnaireMode::Result;
     curQuestion_ = questionCount_;
@@ -325,21 +319,6 @@ Outcome Questionnaire::cmdReturn_Click() {
         state_.answers(state_.curProgram, testIndex, q) = answer_(q);
     outcome.next = {NextScreen::TestIntroduction, 0};
     return outcome;
-}
-
-void DecideSquatTest(state::SharedState& state) {
-    state.lastTest = 28;
-    const int p = state.curProgram;
-    bool dropped = state.answers(p, 3, kRatingItem) >= 5 && state.answers(p, 4, kRatingItem) >= 5;
-    for (int q : {1, 6, 11, 13}) dropped = dropped && state.answers(p, 7, q) != 1;
-    for (int q : {1, 12}) dropped = dropped && state.answers(p, 8, q) != 1;
-    const int16_t bodyMass = state.answers(2, 14, kRatingItem);
-    dropped = dropped && bodyMass != 2 && bodyMass != 3;
-    if (dropped) {
-        state.answers(2, 9, kRatingItem) = -1;
-    } else {
-        state.lastTest = 29;
-    }
 }
 
 }  // namespace questionnaire

@@ -27,8 +27,9 @@ using CatalogLookup = std::function<std::string(long key)>;
 
 inline constexpr int kMaxQuestions = 30;
 inline constexpr int kMaxOptions = 5;
-inline constexpr int kScoreItem = 31;   // answer(31): the score of the test
-inline constexpr int kRatingItem = 32;  // answer(32): its rating code
+// The items after the answers: the score of the test and its rating code.
+inline constexpr int kScoreItem = state::SharedState::kScoreItem;
+inline constexpr int kRatingItem = state::SharedState::kRatingItem;
 inline constexpr int kAnswerItems = 35;
 
 enum class QuestionnaireMode { Question, Result };
@@ -117,10 +118,5 @@ class Questionnaire {
     QuestionnaireMode mode_ = QuestionnaireMode::Question;
     int questionsShown_ = 0;
 };
-
-// Program 2 after test 28: test 29 (the squat test) is left out when the user is rated good in
-// test indices 3 and 4, has none of the listed complaints in tests 27 and 28 and no body-mass
-// rating 2 or 3; its rating is then -1 and the program ends with test 28.
-void DecideSquatTest(state::SharedState& state);
 
 }  // namespace questionnaire

@@ -77,7 +77,7 @@ TEST(Program1Documents, UseInstructionsListExactlyTheCoursesPreparations) {
 }
 
 TEST(Program1Documents, EveryCalendarIsAddressedToTheUserInBothPlaces) {
-    const std::string salutation = PlanSalutation("f", "Щукина{\\}", "Ядвига");
+    const std::string salutation = PlanSalutation(state::Sex::Woman, "Щукина{\\}", "Ядвига");
     for (const char* course : kCourses) {
         docs::RichText document = Load(program1::CalendarPath(course));
         document.SetRtfText(FillSalutationRtf(document.RtfText(), salutation));

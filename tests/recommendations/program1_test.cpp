@@ -133,10 +133,10 @@ TEST(Program1Sheet, TheDietIsNoPreparationAndStaysOffTheSheet) {
 }
 
 TEST(Salutation, ManAndAnyoneElse) {
-    EXPECT_EQ(state::AddressedHeading("Вам, г-", "m", "Иванов", "Иван"), "Вам, г-н Иванов Иван");
-    EXPECT_EQ(state::AddressedHeading("Вам, г-", "f", "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
-    EXPECT_EQ(state::AddressedHeading("Вам, г-", "", "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
-    EXPECT_EQ(PlanSalutation("m", "Ёлкин", "Пётр"), "Г-н Ёлкин Пётр");
+    EXPECT_EQ(state::AddressedHeading("Вам, г-", state::Sex::Man, "Иванов", "Иван"), "Вам, г-н Иванов Иван");
+    EXPECT_EQ(state::AddressedHeading("Вам, г-", state::Sex::Woman, "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
+    EXPECT_EQ(state::AddressedHeading("Вам, г-", state::SexOf(""), "Петрова", "Анна"), "Вам, г-жа Петрова Анна");
+    EXPECT_EQ(PlanSalutation(state::Sex::Man, "Ёлкин", "Пётр"), "Г-н Ёлкин Пётр");
 }
 
 }  // namespace

@@ -60,36 +60,36 @@ TEST(BodyMass, IndexIsRoundedToOneDecimalWithTiesToEven) {
 }
 
 TEST(BodyMass, ClassBoundsAreInclusiveAndTheLastBandEndsAt61) {
-    EXPECT_EQ(BodyMassClass1(25.0f, 35, "f", 0), 5);
-    EXPECT_EQ(BodyMassClass1(26.4f, 61, "m", 0), 6);
-    EXPECT_EQ(BodyMassClass1(26.5f, 61, "m", 0), 5);
-    EXPECT_EQ(BodyMassClass1(26.4f, 50, "m", 0), 6);
+    EXPECT_EQ(BodyMassClass1(25.0f, 35, state::Sex::Woman, 0), 5);
+    EXPECT_EQ(BodyMassClass1(26.4f, 61, state::Sex::Man, 0), 6);
+    EXPECT_EQ(BodyMassClass1(26.5f, 61, state::Sex::Man, 0), 5);
+    EXPECT_EQ(BodyMassClass1(26.4f, 50, state::Sex::Man, 0), 6);
     // Each class of one row at both of its bounds (men of 20 to 29).
-    EXPECT_EQ(BodyMassClass1(19.0f, 20, "m", 0), 6);
-    EXPECT_EQ(BodyMassClass1(18.9f, 29, "m", 0), 1);
-    EXPECT_EQ(BodyMassClass1(25.0f, 29, "m", 0), 5);
-    EXPECT_EQ(BodyMassClass1(27.4f, 29, "m", 0), 5);
-    EXPECT_EQ(BodyMassClass1(27.5f, 29, "m", 0), 4);
-    EXPECT_EQ(BodyMassClass1(30.9f, 29, "m", 0), 4);
-    EXPECT_EQ(BodyMassClass1(31.0f, 29, "m", 0), 3);
-    EXPECT_EQ(BodyMassClass1(34.9f, 29, "m", 0), 3);
-    EXPECT_EQ(BodyMassClass1(35.0f, 29, "m", 0), 2);
+    EXPECT_EQ(BodyMassClass1(19.0f, 20, state::Sex::Man, 0), 6);
+    EXPECT_EQ(BodyMassClass1(18.9f, 29, state::Sex::Man, 0), 1);
+    EXPECT_EQ(BodyMassClass1(25.0f, 29, state::Sex::Man, 0), 5);
+    EXPECT_EQ(BodyMassClass1(27.4f, 29, state::Sex::Man, 0), 5);
+    EXPECT_EQ(BodyMassClass1(27.5f, 29, state::Sex::Man, 0), 4);
+    EXPECT_EQ(BodyMassClass1(30.9f, 29, state::Sex::Man, 0), 4);
+    EXPECT_EQ(BodyMassClass1(31.0f, 29, state::Sex::Man, 0), 3);
+    EXPECT_EQ(BodyMassClass1(34.9f, 29, state::Sex::Man, 0), 3);
+    EXPECT_EQ(BodyMassClass1(35.0f, 29, state::Sex::Man, 0), 2);
     // Band edges: 39 is still 30–39, 40 is 40–49.
-    EXPECT_EQ(BodyMassClass1(24.3f, 39, "f", 0), 5);
-    EXPECT_EQ(BodyMassClass1(24.3f, 40, "f", 0), 6);
+    EXPECT_EQ(BodyMassClass1(24.3f, 39, state::Sex::Woman, 0), 5);
+    EXPECT_EQ(BodyMassClass1(24.3f, 40, state::Sex::Woman, 0), 6);
 }
 
 TEST(BodyMass, EverySexButMIsClassifiedAsAWoman) {
     // 24.0 is class 6 for a man of 20–29 and class 5 for a woman of that age.
-    EXPECT_EQ(BodyMassClass1(24.0f, 25, "m", 0), 6);
-    EXPECT_EQ(BodyMassClass1(24.0f, 25, "f", 0), 5);
-    EXPECT_EQ(BodyMassClass1(24.0f, 25, "", 0), 5);
-    EXPECT_EQ(BodyMassClass1(24.0f, 25, "M", 0), 5);
+    EXPECT_EQ(BodyMassClass1(24.0f, 25, state::Sex::Man, 0), 6);
+    EXPECT_EQ(BodyMassClass1(24.0f, 25, state::Sex::Woman, 0), 5);
+    EXPECT_EQ(BodyMassClass1(24.0f, 25, state::SexOf(""), 0), 5);
+    EXPECT_EQ(BodyMassClass1(24.0f, 25, state::SexOf("M"), 0), 5);
 }
 
 TEST(BodyMass, OutsideTwentyToSixtyOneTheClassIsLeftAsItWas) {
-    EXPECT_EQ(BodyMassClass1(25.0f, 19, "f", 4), 4);
-    EXPECT_EQ(BodyMassClass1(25.0f, 62, "m", 3), 3);
+    EXPECT_EQ(BodyMassClass1(25.0f, 19, state::Sex::Woman, 4), 4);
+    EXPECT_EQ(BodyMassClass1(25.0f, 62, state::Sex::Man, 3), 3);
 }
 
 TEST(Fitness, LowMiddleAndHighScoresDecideTheClass) {

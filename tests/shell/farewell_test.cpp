@@ -24,9 +24,9 @@ TEST(FarewellTest, ThePanelsFollowTheRecommendationScreen) {
 }
 
 TEST(FarewellTest, TheGreetingAddressesTheUserByName) {
-    EXPECT_EQ(shell::Greeting("Глубокоуважаем", "f", "Иванова", "Мария"),
+    EXPECT_EQ(shell::Greeting("Глубокоуважаем", state::Sex::Woman, "Иванова", "Мария"),
               "Глубокоуважаемая Иванова Мария!");
-    EXPECT_EQ(shell::Greeting("Глубокоуважаем", "m", "Петров", "Иван"),
+    EXPECT_EQ(shell::Greeting("Глубокоуважаем", state::Sex::Man, "Петров", "Иван"),
               "Глубокоуважаемый Петров Иван!");
 }
 

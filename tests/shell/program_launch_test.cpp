@@ -16,9 +16,9 @@ TEST(ProgramOfItem, TheFiveProgramItems) {
           Row{25, 5, 502, 503, "frmRazd5", "mInfo17"}}) {
         const auto start = shell::ProgramOfItem(row.item);
         ASSERT_TRUE(start) << row.item;
-        EXPECT_EQ(start->program, row.program);
-        EXPECT_EQ(start->firstTestKey, row.first);
-        EXPECT_EQ(start->lastTestKey, row.last);
+        EXPECT_EQ(start->number, row.program);
+        EXPECT_EQ(start->FirstTestKey(), row.first);
+        EXPECT_EQ(start->LastTestKey(), row.last);
         EXPECT_EQ(start->introduction, row.introduction);
         EXPECT_EQ(start->infoMenu, row.menu);
     }

@@ -6,6 +6,7 @@
 
 #include "base/failure.h"
 #include "testing/introductions.h"
+#include "testing/test_rules.h"
 #include "text/catalogue.h"
 
 namespace {

@@ -169,7 +169,7 @@ void frmRecom1::BuildControls() {
 void frmRecom1::Form_Load() {
     const state::SharedState& state = ctx_.state;
     ctx_.forms.Place(this, 20, 440);
-    Label1->setText(ToQt(state::AddressedHeading(text::FormText(kForm, "Label1"), state.userSex,
+    Label1->setText(ToQt(state::AddressedHeading(text::FormText(kForm, "Label1"), state.sex(),
                                                  state.userLastName, state.userFirstName)));
     prepList_ = Program1List();
     dietName_ = text::GetListItem(prepList_, kDietItem);
@@ -223,7 +223,7 @@ void frmRecom1::cmdPlan_Click() {
     viewer->SetPrintButtonVisible(true);
     const state::SharedState& state = ctx_.state;
     const std::string salutation =
-        PlanSalutation(state.userSex, state.userLastName, state.userFirstName);
+        PlanSalutation(state.sex(), state.userLastName, state.userFirstName);
     viewer->SetRtfText(FillSalutationRtf(viewer->RtfText(), salutation));
     ViewerText plan(*viewer);
     FillFirstPlaceholder(plan, kTextSalutationPlaceholder, salutation);

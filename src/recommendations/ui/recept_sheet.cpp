@@ -105,7 +105,7 @@ QLabel* ReceptSheet::NewLine(int index) {
 void ReceptSheet::Form_Load() {
     ctx_.forms.Place(this, 20, 440);
     Label1->setText(
-        ToQt(state::AddressedHeading(text::FormText(form_, "Label1"), ctx_.state.userSex,
+        ToQt(state::AddressedHeading(text::FormText(form_, "Label1"), ctx_.state.sex(),
                                      ctx_.state.userLastName, ctx_.state.userFirstName)));
     lblDate->setText(ToQt(base::FormatDdMmYy(ctx_.clock.Now())));
 }

@@ -15,6 +15,7 @@
 #include "platform/widgets/print_screen.h"
 #include "platform/widgets/screen_room.h"
 #include "results/user_profile.h"
+#include "state/programs.h"
 #include "text/catalogue.h"
 
 namespace results {
@@ -195,7 +196,7 @@ void ResultsScreen::FitIntoMainWindow() {
 
 void ResultsScreen::cmdContinue_Click() {
     ctx_.state.navForward = true;
-    const std::string next = "frmConclusion" + std::to_string(program_);
+    const std::string next(state::ProgramOf(program_)->conclusion);
     ctx_.forms.Unload(formName_);
     ctx_.forms.Show(next);
 }

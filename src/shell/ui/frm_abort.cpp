@@ -10,6 +10,7 @@
 #include "platform/forms.h"
 #include "platform/qt_text.h"
 #include "platform/widgets/screen_parts.h"
+#include "state/programs.h"
 #include "text/catalogue.h"
 
 namespace shell {
@@ -18,11 +19,11 @@ namespace {
 constexpr const char* kForm = "frmAbort";
 }
 
-void DisableMainMenus(platform::AppContext& context, std::initializer_list<const char*> names) {
+void DisableMainMenus(platform::AppContext& context, const std::vector<std::string>& names) {
     QWidget* mainWindow = context.forms.Find("frmMDI");
     if (!mainWindow) return;
-    for (const char* name : names) {
-        if (auto* action = mainWindow->findChild<QAction*>(QString::fromLatin1(name)))
+    for (const std::string& name : names) {
+        if (auto* action = mainWindow->findChild<QAction*>(QString::fromStdString(name)))
             action->setEnabled(false);
     }
 }
@@ -57,7 +58,7 @@ frmAbort::frmAbort(platform::AppContext& context, QWidget* parent)
 
 void frmAbort::cmdYes_Click() {
     ctx_.state.dlgResult = 1;
-    DisableMainMenus(ctx_, {"mInfo14", "mInfo104", "mInfo15", "mInfo16"});
+    DisableMainMenus(ctx_, state::InfoMenusClosedByAbort());
     accept();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // "Прервать тест ?": asked when the user closes a screen of a running program.
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "platform/app_context.h"
 
@@ -35,6 +37,6 @@ class frmAbort : public QDialog {
 
 // Disables the named actions of the main window one by one; a name that is not there (or a main
 // window that is not loaded) is skipped and the next one is tried.
-void DisableMainMenus(platform::AppContext& context, std::initializer_list<const char*> names);
+void DisableMainMenus(platform::AppContext& context, const std::vector<std::string>& names);
 
 }  // namespace shell

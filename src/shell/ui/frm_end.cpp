@@ -12,6 +12,7 @@
 #include "platform/widgets/screen_parts.h"
 #include "shell/farewell.h"
 #include "shell/ui/frm_abort.h"
+#include "state/programs.h"
 #include "text/catalogue.h"
 
 namespace shell {
@@ -125,7 +126,7 @@ void frmEnd::Form_Load() {
     if (model.showSeeYou) Label5[2]->show();
     if (model.greeting) {
         lblName[0]->setText(ToQt(Greeting(text::FormText(kForm, Member("lblName", 0)),
-                                          state.userSex, state.userLastName, state.userFirstName)));
+                                          state.sex(), state.userLastName, state.userFirstName)));
     }
     if (model.childPanel) {
         FrameEnd[0]->hide();
@@ -143,7 +144,7 @@ void frmEnd::cmdReturn_Click() {
 }
 
 void frmEnd::cmdExit_Click() {
-    DisableMainMenus(ctx_, {"mInfo14", "mInfo15", "mInfo16"});
+    DisableMainMenus(ctx_, state::InfoMenusClosedByFarewell());
     if (QWidget* welcome = ctx_.forms.Load("frmWelcome")) {
         if (auto* picture = welcome->findChild<QWidget*>(QStringLiteral("Image1")))
             picture->setVisible(true);

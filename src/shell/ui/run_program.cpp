@@ -71,7 +71,7 @@ bool LogInReturningUser(platform::AppContext& ctx, int item) {
     SetControlText(*regist, "txtYearBirth", std::to_string(s.userYearBirth));
     SetControlText(*regist, "lblNumUser", std::to_string(s.userNum));
     // Chosen as a click would choose it, so that the screen takes the sex as selected.
-    const char* sexOption = s.userSex == "f" ? "Option1(1)" : "Option1(0)";
+    const char* sexOption = s.sex() == state::Sex::Woman ? "Option1(1)" : "Option1(0)";
     if (auto* option = regist->findChild<QAbstractButton*>(QString::fromLatin1(sexOption)))
         option->click();
     SetControlText(*regist, "cmdRegist", text::GetListItem(text::GetBufText(6), 2));
@@ -95,7 +95,7 @@ void EnableInfoMenu(platform::AppContext& ctx, const std::string& menu) {
 }  // namespace
 
 void RunProgram(platform::AppContext& ctx, int item) {
-    const std::optional<ProgramStart> start = ProgramOfItem(item);
+    const state::Program* start = ProgramOfItem(item);
     if (!start) return;
     state::SharedState& s = ctx.state;
 
@@ -113,8 +113,8 @@ void RunProgram(platform::AppContext& ctx, int item) {
     // layout makes it as tall as the introduction needs, for every program.
     QWidget* choice = ctx.forms.Load("frmChoice");
     if (!choice) return;
-    SetControlText(*choice, "Label1", text::GetCatalogText((item % 10) * 100));
-    SetControlText(*choice, "Label2", text::GetCatalogText((item % 10) * 100 + 1));
+    SetControlText(*choice, "Label1", text::GetCatalogText(start->TitleKey()));
+    SetControlText(*choice, "Label2", text::GetCatalogText(start->IntroductionKey()));
 
     // 3. Registration or login.
     ctx.forms.ShowModal("frmChoice");
@@ -138,8 +138,8 @@ void RunProgram(platform::AppContext& ctx, int item) {
     // 6.-8. The program starts from nothing.
     ctx.forms.Unload("frmWelcome");
     StartProgram(s, *start);
-    EnableInfoMenu(ctx, start->infoMenu);
-    ctx.forms.Show(start->introduction);
+    EnableInfoMenu(ctx, std::string(start->infoMenu));
+    ctx.forms.Show(std::string(start->introduction));
 }
 
 }  // namespace shell

@@ -10,6 +10,7 @@
 #include "platform/qt_text.h"
 #include "platform/widgets/abort_question.h"
 #include "testing/introductions.h"
+#include "testing/test_rules.h"
 #include "text/catalogue.h"
 
 namespace questionnaire {
@@ -121,7 +122,7 @@ frmRazd5::frmRazd5(platform::AppContext& context, QWidget* parent)
 
 frmRazd4::frmRazd4(platform::AppContext& context, QWidget* parent)
     : ProgramIntroduction(context, 4, parent) {
-    MarkWomenOnlyQuestions(ctx_.state);
+    BeforeProgram(4, ctx_.state);
 }
 
 frmRazd::frmRazd(platform::AppContext& context, QWidget* parent)

@@ -1,5 +1,5 @@
 #pragma once
-// What the five conclusion screens share: their place, today's date, the salutations, the way
+// What the five conclusion screens share: today's date, the salutations, the way
 // from one screen to the next, and the rule by which a variable list is stacked.
 #include <string>
 #include <string_view>
@@ -9,10 +9,6 @@
 #include "state/shared_state.h"
 
 namespace conclusions {
-
-// Where every conclusion screen opens inside the main window, in twips.
-inline constexpr int kTopTwips = 20;
-inline constexpr int kLeftTwips = 440;
 
 // Today's date as the conclusion shows it: "dd.mm.yyyy" of the computer's clock.
 std::string TodayText(const base::Clock& clock);

@@ -2,28 +2,22 @@
 // The shape every conclusion screen shares: the date, the frame with the four buttons below the
 // texts, and the handlers of those buttons. The texts stand one below the other in the order the
 // screen adds them; a hidden text takes no room, so the buttons always follow the last one shown.
-#include <QWidget>
 #include <string>
 #include <vector>
 
 #include "platform/app_context.h"
+#include "platform/widgets/program_screen.h"
 
 class QFrame;
 class QLabel;
-class QPushButton;
 class QVBoxLayout;
 
 namespace conclusions {
 
-class ConclusionScreen : public QWidget {
-  public:
-    ConclusionScreen(platform::AppContext& context, std::string formName, int program);
-
-    QSize sizeHint() const override;
-
+class ConclusionScreen : public widgets::ProgramScreen {
+    Q_OBJECT
   protected:
-    // The window's own close box asks the abort question, like cmdClose.
-    void closeEvent(QCloseEvent* event) override;
+    ConclusionScreen(platform::AppContext& context, int program);
 
     enum class Look { Title, Paragraph, Strong, Caption, Signature, Date };
     // A label with its design caption, added below everything added so far.
@@ -34,26 +28,17 @@ class ConclusionScreen : public QWidget {
     void OpeningSteps();
     // Adds Frame1 below the texts and lets the main window grow if the screen needs the room.
     void FinishLayout();
-    std::string Caption(const char* control) const;
-    std::string Caption(const QString& control) const;
 
     // Widgets hidden for the print besides the four buttons, in the order they are hidden.
     virtual std::vector<QWidget*> HiddenWhilePrinting() const { return {}; }
 
-    virtual void cmdContinue_Click();
-    void cmdReturn_Click();
-    void cmdClose_Click();
-    void cmdPrint_Click();
+    void cmdContinue_Click() override;  // the program's recommendations
+    void cmdReturn_Click() override;    // the program's results
+    void cmdPrint_Click() override;
 
-    platform::AppContext& ctx_;
-    const std::string formName_;
     const int program_;
     QLabel* lblDate;
     QFrame* Frame1;
-    QPushButton* cmdContinue;
-    QPushButton* cmdReturn;
-    QPushButton* cmdClose;
-    QPushButton* cmdPrint;
 
   private:
     QVBoxLayout* layout_;

@@ -13,7 +13,7 @@ namespace conclusions {
 using platform::ToQt;
 
 frmConclusion1::frmConclusion1(platform::AppContext& context)
-    : ConclusionScreen(context, "frmConclusion1", 1) {
+    : ConclusionScreen(context, 1) {
     Label1 = AddLabel("Label1", Look::Title);
     AddLabel("lblDate", Look::Date);
     Label10_4 = AddLabel("Label10(4)", Look::Paragraph);
@@ -30,7 +30,7 @@ frmConclusion1::frmConclusion1(platform::AppContext& context)
     booksLayout_->setSpacing(4);
     for (int index = 1; index <= kBookCount1; ++index) {
         const QString name = QString("cmdBooks(%1)").arg(index);
-        auto* button = new QPushButton(ToQt(Caption(name)), this);
+        auto* button = new QPushButton(ToQt(Caption(name.toStdString())), this);
         button->setObjectName(name);
         button->setStyleSheet("text-align: left; padding: 4px 10px;");
         button->setMinimumHeight(26);

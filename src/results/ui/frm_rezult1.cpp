@@ -8,7 +8,7 @@
 namespace results {
 
 frmRezult1::frmRezult1(platform::AppContext& context)
-    : ResultsScreen(context, "frmRezult1", 1, kProgram1Grid, "Label1") {
+    : ResultsScreen(context, 1, kProgram1Grid, "Label1") {
     BuildGrid({{kRowDate, "Label2"},
                {1, "Label3"},
                {2, "Label4"},

@@ -38,47 +38,17 @@ constexpr int kMinimumWidth = 640;
 
 }  // namespace
 
-ResultsScreen::ResultsScreen(platform::AppContext& context, std::string formName, int program,
-                             GridShape shape, const char* headerName)
-    : ctx_(context),
-      formName_(std::move(formName)),
+ResultsScreen::ResultsScreen(platform::AppContext& context, int program, GridShape shape,
+                             const char* headerName)
+    : ProgramScreen(context, std::string(state::ProgramOf(program)->results),
+                    state::kProgramScreenPlace, kMinimumWidth),
       program_(program),
       shape_(shape),
       layout_(new QVBoxLayout(this)) {
-    setWindowTitle(ToQt(Caption("Caption")));
-    setAutoFillBackground(true);
-
-    header_ = new QLabel(ToQt(Caption(headerName)), this);
-    header_->setObjectName(headerName);
-    header_->setWordWrap(true);
-    QFont headerFont = header_->font();
-    headerFont.setPointSizeF(headerFont.pointSizeF() * 1.25);
-    headerFont.setBold(true);
-    header_->setFont(headerFont);
+    header_ = NewHeading(headerName, 1.25);
     header_->setAlignment(Qt::AlignCenter);
     layout_->addWidget(header_);
-
-    auto makeButton = [this](const char* name) {
-        auto* button = new QPushButton(ToQt(Caption(name)), this);
-        button->setObjectName(name);
-        button->setMinimumHeight(30);
-        return button;
-    };
-    cmdContinue = makeButton("cmdContinue");
-    cmdReturn = makeButton("cmdReturn");
-    cmdPrint = makeButton("cmdPrint");
-    cmdClose = makeButton("cmdClose");
-    QFont continueFont = cmdContinue->font();
-    continueFont.setBold(true);
-    cmdContinue->setFont(continueFont);
-    connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
-    connect(cmdReturn, &QPushButton::clicked, this, [this] { cmdReturn_Click(); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-}
-
-std::string ResultsScreen::Caption(const char* control) const {
-    return text::FormText(formName_, control);
+    CreateButtons(kContinue | kReturn | kPrint | kClose);
 }
 
 void ResultsScreen::BuildGrid(const std::vector<Row>& rows) {
@@ -137,12 +107,7 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows) {
     layout_->addLayout(gridRow);
     layout_->addSpacing(10);
 
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(cmdContinue, 0, 0, 1, 3);
-    buttons->addWidget(cmdReturn, 1, 0);
-    buttons->addWidget(cmdPrint, 1, 1);
-    buttons->addWidget(cmdClose, 1, 2);
-    layout_->addLayout(buttons);
+    layout_->addLayout(ButtonBar(BarShape::Grid));
     layout_->addStretch();
 }
 
@@ -181,24 +146,14 @@ void ResultsScreen::ReportRecord(const StoreResult& record) {
                        platform::MessageBox::Icon::Warning);
 }
 
-QSize ResultsScreen::sizeHint() const {
-    const QSize hint = QWidget::sizeHint();
-    const int width = std::max(hint.width(), kMinimumWidth);
-    return {width,
-            layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : hint.height()};
-}
-
 void ResultsScreen::FitIntoMainWindow() {
     setMinimumSize(sizeHint());
-    ctx_.forms.Place(this, kTopTwips, kLeftTwips);
-    widgets::MakeRoomInMainWindow(ctx_, *this, kTopTwips, kLeftTwips);
+    PlaceInMainWindow(true);
 }
 
 void ResultsScreen::cmdContinue_Click() {
     ctx_.state.navForward = true;
-    const std::string next(state::ProgramOf(program_)->conclusion);
-    ctx_.forms.Unload(formName_);
-    ctx_.forms.Show(next);
+    OpenInstead(std::string(state::ProgramOf(program_)->conclusion));
 }
 
 void ResultsScreen::cmdReturn_Click() {
@@ -206,22 +161,6 @@ void ResultsScreen::cmdReturn_Click() {
     ctx_.state.enterAtEnd = true;
     ctx_.state.curTest = ctx_.state.lastTest;
     ctx_.forms.Show("frmAnketa");
-}
-
-void ResultsScreen::cmdPrint_Click() {
-    widgets::PrintScreen(ctx_, *this, {cmdContinue, cmdReturn, cmdClose, cmdPrint});
-}
-
-void ResultsScreen::closeEvent(QCloseEvent* event) {
-    // Only the answer "ДА" closes the screen, and then through the screen registry.
-    event->ignore();
-    cmdClose_Click();
-}
-
-void ResultsScreen::cmdClose_Click() {
-    ctx_.state.dlgResult = 0;
-    ctx_.forms.ShowModal("frmAbort");
-    if (ctx_.state.dlgResult == 1) ctx_.forms.Unload(formName_);
 }
 
 }  // namespace results

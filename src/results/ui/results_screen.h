@@ -1,37 +1,27 @@
 #pragma once
 // The shape every results screen shares: the header, the grid of Label10 members (the current
 // run and up to six earlier runs), and the four buttons with their handlers.
-#include <QWidget>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/app_context.h"
+#include "platform/widgets/program_screen.h"
 #include "results/profile_store.h"
 #include "results/results_page.h"
 
 class QGridLayout;
 class QLabel;
-class QPushButton;
 class QVBoxLayout;
 
 namespace results {
 
-class ResultsScreen : public QWidget {
-  public:
-    // Where every results screen opens inside the main window, in twips.
-    static constexpr int kTopTwips = 20;
-    static constexpr int kLeftTwips = 440;
-
-    ResultsScreen(platform::AppContext& context, std::string formName, int program, GridShape shape,
-                  const char* headerName);
-
-    QSize sizeHint() const override;
-
+class ResultsScreen : public widgets::ProgramScreen {
+    Q_OBJECT
   protected:
-    // The window's own close box asks the abort question, like cmdClose.
-    void closeEvent(QCloseEvent* event) override;
+    ResultsScreen(platform::AppContext& context, int program, GridShape shape,
+                  const char* headerName);
 
     // Builds the grid: one row per entry of rows (with its caption label), the current column and
     // six history columns. The history cells stay hidden until filled.
@@ -48,25 +38,15 @@ class ResultsScreen : public QWidget {
     void ReportRecord(const StoreResult& record);
     // The profile of the current user.
     std::unique_ptr<ProfileStore> OpenProfile() const;
-    // The design caption of one of this screen's controls.
-    std::string Caption(const char* control) const;
     // Final step of Form_Load: the main window grows if the screen needs the room.
     void FitIntoMainWindow();
 
-    void cmdContinue_Click();
-    void cmdReturn_Click();
-    void cmdPrint_Click();
-    void cmdClose_Click();
+    void cmdContinue_Click() override;  // the program's conclusion
+    void cmdReturn_Click() override;    // the last test at its last question
 
-    platform::AppContext& ctx_;
-    const std::string formName_;
     const int program_;
     const GridShape shape_;
     QLabel* header_ = nullptr;  // Label1 / Label0
-    QPushButton* cmdContinue;
-    QPushButton* cmdReturn;
-    QPushButton* cmdPrint;
-    QPushButton* cmdClose;
 
   private:
     QVBoxLayout* layout_;

@@ -8,6 +8,7 @@
 #include "recommendations/ui/recept_sheet.h"
 #include "results/ui/frm_rezult1.h"
 #include "shell/ui/frm_abort.h"
+#include "state/programs.h"
 #include "shell/ui/frm_about.h"
 #include "shell/ui/frm_choice.h"
 #include "shell/ui/frm_end.h"
@@ -21,39 +22,58 @@
 
 namespace shell {
 
+namespace {
+
+using Factory = platform::Forms::Factory;
+
+template <typename Screen>
+Factory Make() {
+    return [](platform::AppContext& c) { return new Screen(c); };
+}
+
+// The screens a program brings beyond its introduction; a program whose screens of a kind are
+// not built yet has none there.
+struct ProgramScreens {
+    int program;
+    Factory results, conclusion, recommendations;
+};
+
+void RegisterProgramScreens(platform::Forms& forms) {
+    for (const state::Program& program : state::Programs()) {
+        forms.Register(std::string(program.introduction),
+                       [number = program.number](platform::AppContext& c) {
+                           return new questionnaire::ProgramIntroduction(c, number);
+                       });
+    }
+    const ProgramScreens screens[] = {
+        {1, Make<results::frmRezult1>(), Make<conclusions::frmConclusion1>(),
+         Make<recommendations::frmRecom1>()},
+    };
+    for (const ProgramScreens& own : screens) {
+        const state::Program& program = *state::ProgramOf(own.program);
+        if (own.results) forms.Register(std::string(program.results), own.results);
+        if (own.conclusion) forms.Register(std::string(program.conclusion), own.conclusion);
+        if (own.recommendations)
+            forms.Register(std::string(program.recommendations), own.recommendations);
+    }
+}
+
+}  // namespace
+
 void RegisterScreens(platform::Forms& forms) {
-    forms.Register("frmRazd1",
-                   [](platform::AppContext& c) { return new questionnaire::frmRazd1(c); });
-    forms.Register("frmRazd2",
-                   [](platform::AppContext& c) { return new questionnaire::frmRazd2(c); });
-    forms.Register("frmRazd3",
-                   [](platform::AppContext& c) { return new questionnaire::frmRazd3(c); });
-    forms.Register("frmRazd4",
-                   [](platform::AppContext& c) { return new questionnaire::frmRazd4(c); });
-    forms.Register("frmRazd5",
-                   [](platform::AppContext& c) { return new questionnaire::frmRazd5(c); });
-    forms.Register("frmRazd",
-                   [](platform::AppContext& c) { return new questionnaire::frmRazd(c); });
-    forms.Register("frmAnketa",
-                   [](platform::AppContext& c) { return new questionnaire::frmAnketa(c); });
-    forms.Register("frmRTF", [](platform::AppContext& c) { return new docs::frmRTF(c); });
-    forms.Register("frmWelcome", [](platform::AppContext& c) { return new shell::frmWelcome(c); });
-    forms.Register("frmAbout", [](platform::AppContext& c) { return new shell::frmAbout(c); });
-    forms.Register("frmChoice", [](platform::AppContext& c) { return new shell::frmChoice(c); });
-    forms.Register("frmAbort", [](platform::AppContext& c) { return new shell::frmAbort(c); });
-    forms.Register("frmEnd", [](platform::AppContext& c) { return new shell::frmEnd(c); });
-    forms.Register("frmRegist", [](platform::AppContext& c) { return new users::frmRegist(c); });
-    forms.Register("frmLogin", [](platform::AppContext& c) { return new users::frmLogin(c); });
-    forms.Register("frmRezult1",
-                   [](platform::AppContext& c) { return new results::frmRezult1(c); });
-    forms.Register("frmConclusion1",
-                   [](platform::AppContext& c) { return new conclusions::frmConclusion1(c); });
-    forms.Register("frmRecom1",
-                   [](platform::AppContext& c) { return new recommendations::frmRecom1(c); });
-    forms.Register("frmRecept1",
-                   [](platform::AppContext& c) { return new recommendations::frmRecept1(c); });
-    forms.Register("frmRecept2",
-                   [](platform::AppContext& c) { return new recommendations::frmRecept2(c); });
+    RegisterProgramScreens(forms);
+    forms.Register("frmRazd", Make<questionnaire::frmRazd>());
+    forms.Register("frmAnketa", Make<questionnaire::frmAnketa>());
+    forms.Register("frmRTF", Make<docs::frmRTF>());
+    forms.Register("frmWelcome", Make<shell::frmWelcome>());
+    forms.Register("frmAbout", Make<shell::frmAbout>());
+    forms.Register("frmChoice", Make<shell::frmChoice>());
+    forms.Register("frmAbort", Make<shell::frmAbort>());
+    forms.Register("frmEnd", Make<shell::frmEnd>());
+    forms.Register("frmRegist", Make<users::frmRegist>());
+    forms.Register("frmLogin", Make<users::frmLogin>());
+    forms.Register("frmRecept1", Make<recommendations::frmRecept1>());
+    forms.Register("frmRecept2", Make<recommendations::frmRecept2>());
 }
 
 void ConnectMainWindow(frmMDI& window, platform::AppContext& context) {

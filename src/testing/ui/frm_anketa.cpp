@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/forms.h"
+#include "state/programs.h"
 #include "platform/qt_text.h"
 #include "platform/widgets/abort_question.h"
 #include "platform/widgets/wrapping_radio_button.h"
@@ -24,8 +25,6 @@ constexpr const char* kForm = "frmAnketa";
 constexpr int kPageLockMs = 500;
 constexpr int kWidthTwips = 9150;
 constexpr int kMinHeightTwips = 6300;
-constexpr int kTopTwips = 0;
-constexpr int kLeftTwips = 150;
 
 QString Caption(const char* control) { return ToQt(text::FormText(kForm, control)); }
 
@@ -127,7 +126,7 @@ frmAnketa::frmAnketa(platform::AppContext& context, QWidget* parent)
     setTabOrder(cmdCount, cmdReturn);
     setTabOrder(cmdReturn, cmdExit);
 
-    ctx_.forms.Place(this, kTopTwips, kLeftTwips);
+    ctx_.forms.Place(this, state::kIntroductionPlace.topTwips, state::kIntroductionPlace.leftTwips);
     Outcome loaded;
     try {
         loaded = questionnaire_.Form_Load();

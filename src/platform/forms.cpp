@@ -31,6 +31,9 @@ QWidget* Forms::Load(const std::string& name) {
         loaded_.end());
     QWidget* widget = factory->second(*context_);
     widget->setObjectName(QString::fromStdString(name));
+    // A dialog belongs to the main window: it stays above it, is centred on it and goes with it.
+    if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && !dialog->parentWidget() && mdiArea_)
+        dialog->setParent(mdiArea_->window(), dialog->windowFlags() | Qt::Dialog);
     loaded_.emplace_back(name, widget);
     return widget;
 }

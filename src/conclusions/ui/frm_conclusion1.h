@@ -12,6 +12,7 @@ class QVBoxLayout;
 namespace conclusions {
 
 class frmConclusion1 : public ConclusionScreen {
+    Q_OBJECT
   public:
     explicit frmConclusion1(platform::AppContext& context);
 

@@ -8,6 +8,7 @@
 namespace results {
 
 class frmRezult1 : public ResultsScreen {
+    Q_OBJECT
   public:
     explicit frmRezult1(platform::AppContext& context);
 

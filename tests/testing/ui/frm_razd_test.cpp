@@ -96,6 +96,7 @@ TEST_F(FrmRazdTest, EveryProgramIntroductionFitsTheMainWindowWithItsParagraphsAp
         const QString body = Find<QLabel>(screen, "Label2")->text();
         EXPECT_GE(body.count(QStringLiteral("\n\n")), 2) << name;
         EXPECT_EQ(body.count(QStringLiteral("\n")), 2 * body.count(QStringLiteral("\n\n"))) << name;
+        SaveShot(*forms.Find("frmMDI"), QString::fromStdString(name));
         forms.Unload(name);
         ProcessEvents();
     }

@@ -8,6 +8,7 @@
 
 #include "base/text_codec.h"
 #include "docs/rtf_writer.h"
+#include "support/test_data.h"
 
 namespace {
 
@@ -16,13 +17,7 @@ using docs::Paragraph;
 using docs::RtfDocument;
 using docs::Table;
 
-std::string ReadFixture(const std::string& name) {
-    std::ifstream file(std::filesystem::path(TEST_DATA_DIR) / "rtf" / name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    EXPECT_FALSE(bytes.str().empty()) << name;
-    return bytes.str();
-}
+std::string ReadFixture(const std::string& name) { return testsupport::ReadTestData("rtf/" + name); }
 
 RtfDocument Fixture(const std::string& name) {
     return docs::ReadRtf(docs::RtfTextFromFile(ReadFixture(name)));

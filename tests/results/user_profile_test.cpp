@@ -9,6 +9,7 @@
 #include "base/text_codec.h"
 #include "results/test_record.h"
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::string FileBytes(const std::filesystem::path& path) {
 TEST(UserProfile, AProfileWrittenOnWindowsGetsItsNextRunAndShowsTheEarlierOnes) {
     testsupport::TempDir dir;
     const auto file = dir.path() / "ZRVI001.ini";
-    std::filesystem::copy_file(std::filesystem::path(TEST_DATA_DIR) / "ini/windows_profile.ini",
+    std::filesystem::copy_file(testsupport::TestData("ini/windows_profile.ini"),
                                file);
     results::UserProfile profile(file.string());
 

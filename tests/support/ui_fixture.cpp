@@ -72,4 +72,16 @@ void UiFixture::SaveShot(QWidget& widget, const QString& name) {
         widget.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
 }
 
+void UiFixture::LogIn(const User& user) {
+    sharedState.userNum = 1;
+    sharedState.userFile = (dir.path() / "ZRVI001.ini").string();
+    sharedState.userLastName = user.lastName;
+    sharedState.userFirstName = user.firstName;
+    sharedState.userSex = user.sex;
+    sharedState.userYearBirth = static_cast<int16_t>(user.yearBirth);
+    sharedState.userHeight = user.height;
+    sharedState.userWeight = static_cast<int16_t>(user.weight);
+    sharedState.nextTestNum = 1;
+}
+
 }  // namespace testsupport

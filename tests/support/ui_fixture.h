@@ -49,6 +49,16 @@ class UiFixture : public ::testing::Test {
     // With ZORVEK_SHOTS naming a folder, saves a picture of the widget there as <name>.png, so
     // that a person can look at a screen in the state a test put it in.
     static void SaveShot(QWidget& widget, const QString& name);
+    // The user registered or logged in, with profile 1 in the test's program directory.
+    struct User {
+        const char* lastName;
+        const char* firstName;
+        const char* sex;  // "m" or "f"
+        int yearBirth = 0;
+        float height = 0.0f;
+        int weight = 0;
+    };
+    void LogIn(const User& user);
 
     TempDir dir;
     state::SharedState sharedState;

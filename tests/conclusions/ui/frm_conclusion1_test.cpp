@@ -17,9 +17,7 @@ class FrmConclusion1Test : public testsupport::UiFixture {
     FrmConclusion1Test() {
         clock.now = {2026, 12, 8, 10, 30, 0};
         sharedState.ResetAnswers();
-        sharedState.userLastName = "Петрова";
-        sharedState.userFirstName = "Анна";
-        sharedState.userSex = "f";
+        LogIn({"Петрова", "Анна", "f"});
         sharedState.curProgram = 1;
         sharedState.navForward = true;
     }

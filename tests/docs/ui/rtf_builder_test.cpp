@@ -13,12 +13,13 @@
 #include "base/text_codec.h"
 #include "docs/rich_text.h"
 #include "docs/rtf_reader.h"
+#include "support/test_data.h"
 
 namespace {
 
 docs::RichText Fixture(const char* name) {
     docs::RichText text;
-    EXPECT_EQ(text.LoadFile(std::filesystem::path(TEST_DATA_DIR) / "rtf" / name),
+    EXPECT_EQ(text.LoadFile(testsupport::TestData(std::string("rtf/") + name)),
               docs::RichText::LoadResult::Loaded);
     return text;
 }

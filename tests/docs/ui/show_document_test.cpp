@@ -11,16 +11,14 @@
 #include "docs/ui/frm_rtf.h"
 #include "shell/ui/frm_mdi.h"
 #include "support/ui_fixture.h"
+#include "support/test_data.h"
 
 namespace {
 
 class ShowDocumentTest : public testsupport::UiFixture {
   protected:
     std::string Fixture(const char* name) {
-        std::ifstream file(std::filesystem::path(TEST_DATA_DIR) / "rtf" / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
+        return testsupport::ReadTestData(std::string("rtf/") + name);
     }
 };
 

@@ -19,13 +19,7 @@ class FrmRezult1Test : public testsupport::UiFixture {
         // A woman of 35, 1.65 m and 68 kg, at the end of program 1.
         clock.now = {2026, 12, 8, 10, 30, 0};
         sharedState.ResetAnswers();
-        sharedState.userLastName = "Петрова";
-        sharedState.userFirstName = "Анна";
-        sharedState.userSex = "f";
-        sharedState.userYearBirth = 1991;
-        sharedState.userHeight = 1.65f;
-        sharedState.userWeight = 68;
-        sharedState.userFile = (dir.path() / "ZRVI001.ini").string();
+        LogIn({"Петрова", "Анна", "f", 1991, 1.65f, 68});
         sharedState.curProgram = 1;
         sharedState.firstTest = 11;
         sharedState.lastTest = 14;

@@ -15,6 +15,8 @@ class QVBoxLayout;
 
 namespace conclusions {
 
+class DangerNotice;
+
 class ConclusionScreen : public QWidget {
   public:
     ConclusionScreen(platform::AppContext& context, std::string formName, int program);
@@ -49,6 +51,7 @@ class ConclusionScreen : public QWidget {
     const std::string formName_;
     const int program_;
     QLabel* lblDate;
+    DangerNotice* FrameDanger = nullptr;  // the danger signs of this run, above the buttons
     QFrame* Frame1;
     QPushButton* cmdContinue;
     QPushButton* cmdReturn;

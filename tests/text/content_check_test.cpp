@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "support/temp_dir.h"
+#include "text/catalogue.h"
 
 namespace {
 
@@ -60,6 +62,35 @@ TEST(ContentTypography, EveryFixedCaptionStillStandsInTheContent) {
             return u.text.find(caption) != std::string::npos;
         });
         EXPECT_TRUE(present) << "no text holds the fixed caption «" << caption << "»";
+    }
+}
+
+TEST(ContentConsistency, ProgramsAreNamedAsTheirCatalogueHeadersSay) {
+    // "программа «…»", "программы «…»", …: the name in the quotes is a program's header title.
+    std::set<std::string> names = {"зорвек"};  // the software itself
+    for (int program = 1; program <= 5; ++program) {
+        std::string title = contentcheck::Lower(text::GetCatalogText(program * 100L));
+        std::string single;
+        for (const std::string& word : contentcheck::Words(title))
+            single += (single.empty() ? "" : " ") + word;
+        names.insert(single);
+    }
+    for (const TextUnit& unit : contentcheck::ReadContent(kContent)) {
+        for (size_t at = unit.text.find("рограмм"); at != std::string::npos;
+             at = unit.text.find("рограмм", at + 1)) {
+            const size_t open = unit.text.find("«", at);
+            const size_t blank = unit.text.find(' ', at);
+            if (open == std::string::npos || blank == std::string::npos || open != blank + 1)
+                continue;
+            const size_t close = unit.text.find("»", open);
+            if (close == std::string::npos) continue;
+            const std::string quoted = unit.text.substr(open + 2, close - open - 2);
+            std::string single;
+            for (const std::string& word : contentcheck::Words(contentcheck::Lower(quoted)))
+                single += (single.empty() ? "" : " ") + word;
+            EXPECT_TRUE(names.count(single))
+                << "content/" << unit.file << ":" << unit.line << ": «" << quoted << "»";
+        }
     }
 }
 

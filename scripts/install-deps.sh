@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  hunspell hunspell-ru
 )
 missing=()
 for p in "${packages[@]}"; do

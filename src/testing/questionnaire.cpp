@@ -63,6 +63,26 @@ class ClicksOffWhileMoving {
 
 }  // namespace
 
+bool IsDangerSign(const CatalogLookup& lookup, long base, int question, int answer) {
+    if (answer <= 0) return false;  // not answered or not applicable
+    const std::string options = lookup(base + question * 10L + kDangerOptionsItem);
+    if (!options.empty() && options.front() == '?') return false;  // a missing entry: none
+    for (const std::string& entry : SplitAtCommas(options)) {
+        if (base::IsNumeric(entry) && Number(entry) == answer) return true;
+    }
+    return false;
+}
+
+std::string ReferralSentence(const CatalogLookup& lookup, long base) {
+    const std::string own = lookup(base + kDangerTexts);
+    if (!own.empty() && own.front() != '?') return own;
+    return lookup(kSharedReferralKey);
+}
+
+std::string DangerSignText(const CatalogLookup& lookup, long base, int question) {
+    return lookup(base + kDangerTexts + question);
+}
+
 std::string NextScreen::FormName() const {
     switch (kind) {
         case TestIntroduction:
@@ -152,6 +172,13 @@ bool Questionnaire::ExcludedBySex(int question) const {
 
 int Questionnaire::ControllingQuestion(int question) const {
     return Number(Text(Base() + question * 10 + 8));
+}
+
+bool Questionnaire::HasDangerSign() const {
+    for (int q = 1; q <= questionCount_; ++q) {
+        if (IsDangerSign(lookup_, Base(), q, answer_(q))) return true;
+    }
+    return false;
 }
 
 bool Questionnaire::IsEnablingOption(int question, int option) const {
@@ -295,6 +322,10 @@ void Questionnaire::ScoreTest() {
             break;
         default:
             break;
+    }
+    // A danger sign sends the user to a doctor whatever the rating says.
+    if ((rating == 0 || rating == 3 || rating == 5) && HasDangerSign()) {
+        result_ += "\r\n\r\n" + ReferralSentence(lookup_, b);
     }
     state_.testRating(testIndex) = rating;
     state_.scoreOf(program, testIndex) = score;

@@ -10,6 +10,12 @@
 //   B+8 option count of each question, B+9 five weights per question,
 //   B+q*10 question q, B+q*10+j option j, B+q*10+7 sex filter, B+q*10+8 controlling question,
 //   B+q*10+9 the options of the controlling question that make question q due.
+//
+// Danger signs: some answers need a doctor whatever the score of the test.
+//   B+q*10+6 the options of question q that are danger signs (comma-separated; empty or
+//            missing: none), B+500+q the sign in a few words (the conclusion lists it),
+//   B+500 the test's own sentence sending the user to a doctor; when it is missing, the shared
+//         sentence of catalogue key 17 is used.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -31,6 +37,16 @@ inline constexpr int kMaxOptions = 5;
 inline constexpr int kScoreItem = state::SharedState::kScoreItem;
 inline constexpr int kRatingItem = state::SharedState::kRatingItem;
 inline constexpr int kAnswerItems = 35;
+inline constexpr long kDangerOptionsItem = 6;  // B+q*10+6
+inline constexpr long kDangerTexts = 500;      // B+500 referral, B+500+q the sign of question q
+inline constexpr long kSharedReferralKey = 17;
+
+// Whether option `answer` of question q of the test at key base B is a danger sign.
+bool IsDangerSign(const CatalogLookup& lookup, long base, int question, int answer);
+// The sentence that sends the user to a doctor when the test's answers hold a danger sign.
+std::string ReferralSentence(const CatalogLookup& lookup, long base);
+// The short description of the danger sign of question q.
+std::string DangerSignText(const CatalogLookup& lookup, long base, int question);
 
 enum class QuestionnaireMode { Question, Result };
 
@@ -58,7 +74,8 @@ struct QuestionPage {
     std::string question;
     std::vector<std::string> options;  // captions of the visible options, option 1 first
     int selected = 0;                  // 1..5, or 0 when no option is chosen
-    std::string result;                // rating word, line break, result text (result mode)
+    std::string result;                // rating word, line break, result text (result mode),
+                                       // and the referral when an answer is a danger sign
 };
 
 class Questionnaire {
@@ -101,6 +118,7 @@ class Questionnaire {
     bool ExcludedBySex(int question) const;
     bool IsEnablingOption(int question, int option) const;
     int ControllingQuestion(int question) const;
+    bool HasDangerSign() const;
 
     state::SharedState& state_;
     CatalogLookup lookup_;

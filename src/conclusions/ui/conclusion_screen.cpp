@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "conclusions/conclusion_frame.h"
+#include "conclusions/ui/danger_notice.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
 #include "platform/widgets/print_screen.h"
@@ -93,6 +94,8 @@ void ConclusionScreen::OpeningSteps() {
 }
 
 void ConclusionScreen::FinishLayout() {
+    FrameDanger = new DangerNotice(ctx_.state, this);
+    layout_->addWidget(FrameDanger);
     layout_->addWidget(Frame1);
     layout_->addStretch();
     // The texts wrap at the screen's width; the screen never gets so small that they are cut.

@@ -14,6 +14,8 @@ class QVBoxLayout;
 
 namespace conclusions {
 
+class DangerNotice;
+
 class ConclusionScreen : public widgets::ProgramScreen {
     Q_OBJECT
   protected:
@@ -38,6 +40,7 @@ class ConclusionScreen : public widgets::ProgramScreen {
 
     const int program_;
     QLabel* lblDate;
+    DangerNotice* FrameDanger = nullptr;  // the danger signs of this run, above the buttons
     QFrame* Frame1;
 
   private:

@@ -54,14 +54,14 @@ struct ScreenDocument {
     bool printable = true;
     Placeholders fill{};
     // A use table: the rows of the list's codes stay, the others go, then cleanUp removes the
-    // markers left. A rule without its own test keeps the rows tagged with one of ListCodes().
+    // markers left. A rule with no `recommended` keeps the rows tagged with one of ListCodes().
     std::optional<TemplateRule> table{};
     void (*cleanUp)(TemplateText&) = nullptr;
 };
 
 // What a screen has besides the controls every recommendation screen has.
 struct RecommendationControls {
-    std::string useButton = "cmdUse";  // the use instructions' button (program 1 names it cmdPrint)
+    std::string useButton = "cmdUse";  // the use instructions (program 1: cmdPrint; "": none)
     bool plan = false;                 // cmdPlan, the calendar plan
     bool date = false;                 // lblDate, today's date
     int buttons = 14;                  // cmdPreparat(0..buttons); 0 is the never shown template

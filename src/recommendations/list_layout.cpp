@@ -47,4 +47,11 @@ ListLayout LayOutByCategory(const std::vector<int>& preparations,
     return layout;
 }
 
+ListLayout LayOutByCategory(const Selection& ordered, const std::vector<int16_t>& categories,
+                            int maxButtons) {
+    std::vector<int> preparations;
+    for (const SelectionRecord& record : ordered.Listed()) preparations.push_back(record.product);
+    return LayOutByCategory(preparations, categories, maxButtons);
+}
+
 }  // namespace recommendations

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "recommendations/selection.h"
+
 namespace recommendations {
 
 // The section headings lblRazdel(1..5): categories 1..4 and, in program 1, the diet.
@@ -43,5 +45,8 @@ struct ListLayout {
 // run-time failure "subscript out of range".
 ListLayout LayOutByCategory(const std::vector<int>& preparations,
                             const std::vector<int16_t>& categories, int maxButtons);
+// The same for the list of an ordered selection (slot i shown on button i).
+ListLayout LayOutByCategory(const Selection& ordered, const std::vector<int16_t>& categories,
+                            int maxButtons);
 
 }  // namespace recommendations

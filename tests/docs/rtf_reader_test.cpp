@@ -66,8 +66,8 @@ const docs::CharFormat* FormatOf(const RtfDocument& document, const std::string&
         } else {
             for (const auto& row : std::get<Table>(block).rows)
                 for (const auto& cell : row.cells)
-                    for (const auto& p : cell.paragraphs)
-                        if (const auto* f = search(p)) return f;
+                    for (const auto& paragraph : cell.paragraphs)
+                        if (const auto* f = search(paragraph)) return f;
         }
     }
     ADD_FAILURE() << "no run holds " << text;

@@ -54,7 +54,8 @@ QWidget* Forms::Show(const std::string& name) {
         // A position asked for while the screen loaded, before it had its window.
         const QVariant top = widget->property("placeTopTwips");
         const QVariant left = widget->property("placeLeftTwips");
-        if (top.isValid() && left.isValid()) window->move(Twips(left.toInt()), Twips(top.toInt()));
+        if (top.isValid() && left.isValid())
+            MoveToPlace(window, QPoint(Twips(left.toInt()), Twips(top.toInt())));
     }
     if (auto* window = qobject_cast<QMdiSubWindow*>(widget->parentWidget())) {
         window->show();
@@ -107,7 +108,7 @@ std::vector<std::string> Forms::LoadedNames() const {
 
 void Forms::Place(QWidget* screen, int topTwips, int leftTwips) {
     if (QWidget* frame = qobject_cast<QMdiSubWindow*>(screen->parentWidget())) {
-        frame->move(Twips(leftTwips), Twips(topTwips));
+        MoveToPlace(frame, QPoint(Twips(leftTwips), Twips(topTwips)));
     } else if (qobject_cast<QDialog*>(screen)) {
         screen->move(DialogPosition(screen, QPoint(Twips(leftTwips), Twips(topTwips))));
     } else {
@@ -138,6 +139,11 @@ QPoint Forms::DialogPosition(const QWidget* dialog, QPoint offset) const {
                          std::min(at.y(), area.bottom() + 1 - size.height() - kTitleBarAllowance)));
     }
     return at;
+}
+
+void Forms::MoveToPlace(QWidget* frame, QPoint place) {
+    frame->setProperty(kPlaceProperty, place);
+    frame->move(place);
 }
 
 void Forms::Adopt(const std::string& name, QWidget* widget) {

@@ -48,10 +48,16 @@ class Forms {
     // Registers a widget made elsewhere (the main window) so that screens find it by name.
     void Adopt(const std::string& name, QWidget* widget);
 
+    // The property of a screen's window inside the main window that keeps the place the screen
+    // asked for (a QPoint in pixels); the main window centres screens from there when it has
+    // room to spare.
+    static constexpr const char* kPlaceProperty = "designedPlace";
+
   private:
     // Room left below a dialog for the title bar the window system adds.
     static constexpr int kTitleBarAllowance = 32;
     QPoint DialogPosition(const QWidget* dialog, QPoint offset) const;
+    static void MoveToPlace(QWidget* frame, QPoint place);
 
     AppContext* context_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;

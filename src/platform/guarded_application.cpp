@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "base/failure.h"
+#include "text/catalogue.h"
 
 namespace platform {
 
@@ -14,7 +15,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const base::RuntimeFailure& failure) {
         Report(failure.Message());
     } catch (const std::exception& error) {
-        Report(std::string("Внутренняя ошибка программы\r\n") + error.what());
+        Report(text::FormText("platform", "InternalError") + "\r\n" + error.what());
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -19,30 +20,44 @@
 #include <memory>
 
 #include "platform/qt_text.h"
+#include "text/catalogue.h"
 
 namespace platform {
 
 namespace {
+
+constexpr char kForm[] = "platform";
 constexpr int kMinMessageWidth = 260;
-}
+
+QString Text(const char* name) { return ToQt(text::FormText(kForm, name)); }
+
+}  // namespace
 
 MessageBox::Answer QtMessageBox::Show(const std::string& text, Buttons buttons, Icon icon) {
     QMessageBox box(parent_ ? parent_ : QApplication::activeWindow());
     box.setWindowTitle(QStringLiteral("Zorvek"));
     box.setText(ToQt(text));
-    // A short message ("Введите пол") would give a box narrower than its own title bar.
-    box.setStyleSheet(
-        QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(kMinMessageWidth));
+    box.setTextFormat(Qt::PlainText);
     box.setIcon(icon == Icon::Warning    ? QMessageBox::Warning
                 : icon == Icon::Critical ? QMessageBox::Critical
                                          : QMessageBox::NoIcon);
     if (buttons == Buttons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.button(QMessageBox::Cancel)->setText(Text("cmdCancel"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    // The box takes the width its text needs, wraps a longer text at a width that reads well
+    // and never grows past the screen. A minimum width put on the text itself would make the
+    // box take that width instead of the text's and cut the text off; a short message ("Введите
+    // пол") gets its room from an empty row below instead, so that the box is not narrower than
+    // its own title bar.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(
+            new QSpacerItem(kMinMessageWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
@@ -50,25 +65,21 @@ namespace {
 
 constexpr int kPrinterError = 482;  // "printer error", the number users of such programs know
 
-PrintResult NoPrinter() {
-    return {false, kPrinterError, "Принтер не найден. Установите принтер и повторите печать."};
-}
+PrintResult NoPrinter() { return {false, kPrinterError, text::FormText(kForm, "NoPrinter")}; }
 
 PrintResult CannotStart(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         return {false, kPrinterError,
-                "Не удалось записать файл " +
+                text::FormText(kForm, "CannotWrite") + " " +
                     FromQt(QDir::toNativeSeparators(printer.outputFileName())) + "."};
     }
     return {false, kPrinterError,
-            "Не удалось начать печать на принтере " + FromQt(printer.printerName()) + "."};
+            text::FormText(kForm, "CannotStart") + " " + FromQt(printer.printerName()) + "."};
 }
 
-PrintResult CannotFinish() { return {false, kPrinterError, "Не удалось завершить печать."}; }
+PrintResult CannotFinish() { return {false, kPrinterError, text::FormText(kForm, "CannotFinish")}; }
 
-QString DocumentName() {
-    return QStringLiteral("Зорвек-") + QDate::currentDate().toString(Qt::ISODate);
-}
+QString DocumentName() { return Text("DocumentName") + QDate::currentDate().toString(Qt::ISODate); }
 
 // While the person chooses, the mouse pointer is the ordinary one even if the caller already
 // shows the hourglass.
@@ -96,14 +107,13 @@ QtPrinter::QtPrinter(Chooser chooser) : chooser_(std::move(chooser)) {}
 bool QtPrinter::ChooseInDialog(QPrinter& printer) {
     NormalPointer pointer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setWindowTitle(Text("PrintTitle"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtPrinter::PdfFileFor(const QDate& date, const QString& folder) {
-    const QString base =
-        QDir(folder).filePath(QStringLiteral("Зорвек-") + date.toString(Qt::ISODate));
+    const QString base = QDir(folder).filePath(Text("DocumentName") + date.toString(Qt::ISODate));
     QString path = base + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(path); ++n) path = base + QStringLiteral("-%1.pdf").arg(n);
     return path;

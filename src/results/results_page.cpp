@@ -39,6 +39,7 @@ ResultsPage CompleteResults(Column current, const ProgramRecord& program,
     for (const HistoryRun& run :
          ReadHistory(store, state.nextTestNum, program.program, program.historyKeys)) {
         page.history.push_back(program.historyColumn(run));
+        page.historyWhen.push_back({run.date, run.time});
     }
     return page;
 }

@@ -55,6 +55,13 @@ struct ProgramRecord {
 struct ResultsPage {
     Column current;
     std::vector<Column> history;  // newest first, at most six
+    // When each history column's run was taken, in the same order: columns of one day differ
+    // only in their time.
+    struct When {
+        std::string date;
+        std::string time;  // empty when the run has none stored
+    };
+    std::vector<When> historyWhen;
     StoreResult record;
 };
 

@@ -57,6 +57,7 @@ std::vector<HistoryRun> ReadHistory(ProfileStore& store, int nextTestNum, int pr
         HistoryRun entry;
         entry.runNumber = run;
         entry.date = date;
+        entry.time = store.Read(section, "TimeTest", "");
         for (int key : keyNumbers)
             entry.values[key] = StoredCode(store.Read(section, RecordKey(key), "0"));
         runs.push_back(std::move(entry));

@@ -44,6 +44,7 @@ StoreResult WriteTestRecord(ProfileStore& store, int runNumber, const base::Date
 struct HistoryRun {
     int runNumber = 0;
     std::string date;           // as stored
+    std::string time;           // TimeTest as stored; empty when the run has none
     std::map<int, int> values;  // key number -> stored code; a missing key is 0
     int Value(int keyNumber) const;
 };

@@ -32,6 +32,16 @@ const Program* ProgramOf(int number) {
     return &Programs()[static_cast<size_t>(number - 1)];
 }
 
+bool OnProgramRoad(std::string_view screenName) {
+    if (screenName == "frmRazd" || screenName == "frmAnketa") return true;
+    for (const Program& program : Programs()) {
+        if (screenName == program.introduction || screenName == program.results ||
+            screenName == program.conclusion)
+            return true;
+    }
+    return false;
+}
+
 const Program* ProgramOfMenuItem(int item) {
     for (const Program& program : Programs()) {
         if (program.menuItem == item) return &program;

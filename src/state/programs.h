@@ -73,6 +73,11 @@ const Program* ProgramOfMenuItem(int item);
 // nullptr.
 const Program* ProgramOfRecommendations(std::string_view screenName);
 
+// Whether a screen of this name belongs to the road of a running program: a program's
+// introduction, a test's introduction, the questionnaire, a program's results or conclusion.
+// While one of them is open, ending the work asks the abort question first.
+bool OnProgramRoad(std::string_view screenName);
+
 // The information submenus the abort question closes, and those the farewell screen closes.
 std::vector<std::string> InfoMenusClosedByAbort();
 std::vector<std::string> InfoMenusClosedByFarewell();

@@ -188,6 +188,13 @@ bool Questionnaire::IsEnablingOption(int question, int option) const {
     return false;
 }
 
+bool Questionnaire::Applies(int question) const {
+    // 0 marks a question that does not apply: one for the other sex (set at load), one that a
+    // controlling answer ruled out (set when that answer was given). A question that may still
+    // become due holds -1 until it is answered.
+    return answer_(question) != 0;
+}
+
 void Questionnaire::StepBackOverSkipped() {
     while (curQuestion_ >= 2 && answer_(curQuestion_) == 0) --curQuestion_;
 }
@@ -203,6 +210,12 @@ QuestionPage Questionnaire::Page() const {
     page.mode = mode_;
     page.result = result_;
     page.questionNumber = curQuestion_;
+    const int asked = std::min(questionCount_, kMaxQuestions);
+    for (int q = 1; q <= asked; ++q) {
+        if (!Applies(q)) continue;
+        ++page.applicableCount;
+        if (mode_ == QuestionnaireMode::Question && q <= curQuestion_) ++page.position;
+    }
     if (curQuestion_ < 1 || curQuestion_ > kMaxQuestions) return page;
     const long key = Base() + curQuestion_ * 10;
     page.question = Text(key);

@@ -71,6 +71,11 @@ struct QuestionPage {
     std::string title;
     QuestionnaireMode mode = QuestionnaireMode::Question;
     int questionNumber = 1;
+    // Where the user is among the questions that apply to them ("Вопрос 3 из 10"): questions
+    // for the other sex and those a controlling answer has ruled out are not counted; a question
+    // whose controlling question is still unanswered is. position is 0 on the result.
+    int position = 0;
+    int applicableCount = 0;
     std::string question;
     std::vector<std::string> options;  // captions of the visible options, option 1 first
     int selected = 0;                  // 1..5, or 0 when no option is chosen
@@ -117,6 +122,7 @@ class Questionnaire {
     void StepBackOverSkipped();
     bool ExcludedBySex(int question) const;
     bool IsEnablingOption(int question, int option) const;
+    bool Applies(int question) const;
     int ControllingQuestion(int question) const;
     bool HasDangerSign() const;
 

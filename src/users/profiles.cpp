@@ -63,6 +63,24 @@ std::optional<NewProfile> AllocateProfile(const std::filesystem::path& programDi
     return std::nullopt;
 }
 
+std::optional<std::string> FindRegisteredPerson(const std::filesystem::path& programDir,
+                                                std::string_view lastName,
+                                                std::string_view firstName, int yearBirth) {
+    const auto same = [](std::string_view stored, std::string_view typed) {
+        return base::ToUpper(base::Trim(stored)) == base::ToUpper(base::Trim(typed));
+    };
+    for (const std::string& name : ListProfileFiles(programDir)) {
+        const std::vector<std::string> stored =
+            ReadIniSection(ProfilePath(programDir, name), kSettings,
+                           {kLastNameKey, kNameKey, kYearBirthKey}, kMissing);
+        if (stored[0] == kMissing || stored[1] == kMissing) continue;
+        if (!same(stored[0], lastName) || !same(stored[1], firstName)) continue;
+        if (!base::IsNumeric(stored[2]) || base::Val(stored[2]) != yearBirth) continue;
+        return name;
+    }
+    return std::nullopt;
+}
+
 int16_t NextTestNum(const std::string& file) {
     const std::string dateNum = ReadIni(file, kSettings, kDateNumKey, kMissing);
     if (dateNum == kMissing) return 1;

@@ -46,6 +46,13 @@ struct NewProfile {
 // numbers up to 999 are taken. Nothing is written.
 std::optional<NewProfile> AllocateProfile(const std::filesystem::path& programDir);
 
+// The profile already registered for this person: the same last name and first name (letter
+// case and blanks at the ends aside) and the same year of birth. The file name of the first such
+// profile in file-name order, or nullopt when there is none.
+std::optional<std::string> FindRegisteredPerson(const std::filesystem::path& programDir,
+                                                std::string_view lastName,
+                                                std::string_view firstName, int yearBirth);
+
 // The number of the next test record: DateNum + 1, or 1 when the profile has no DateNum.
 int16_t NextTestNum(const std::string& file);
 

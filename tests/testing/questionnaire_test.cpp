@@ -431,3 +431,52 @@ TEST_F(BrokenTest, SexFilterAndMissingConditionEntries) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where the page says the user is ("Вопрос 3 из 10"), before each answer.
+struct Place {
+    int position;
+    int count;
+    bool operator==(const Place&) const = default;
+};
+
+TEST_F(QuestionnaireTest, ThePageCountsOnlyTheQuestionsThatApplyToThisUser) {
+    // A man is not asked the women's questions of test 47: seventeen questions, counted 1..17.
+    StartProgram(4, 41, 47, "m");
+    questionnaire::MarkWomenOnlyQuestions(state);
+    Questionnaire& q47 = Open(47);
+    std::vector<Place> places;
+    while (q47.mode() == QuestionnaireMode::Question && places.size() < 40) {
+        places.push_back({q47.Page().position, q47.Page().applicableCount});
+        Choose(2);
+    }
+    ASSERT_EQ(places.size(), 17u);
+    for (size_t i = 0; i < places.size(); ++i) EXPECT_EQ(places[i], (Place{int(i) + 1, 17})) << i;
+    EXPECT_EQ(q47.Page().position, 0);  // the result has no place among the questions
+
+    // Test 11: question 3 depends on question 2. Until question 2 is answered it counts; "no
+    // sport" rules it out and the count goes down; going back and changing the answer brings
+    // it back.
+    StartProgram(1, 11, 14);
+    Questionnaire& q11 = Open(11);
+    const int all = q11.Page().applicableCount;
+    EXPECT_EQ((Place{q11.Page().position, all}), (Place{1, q11.questionCount()}));
+    Choose(2);
+    Choose(1);
+    ASSERT_EQ(q11.curQuestion(), 4);
+    EXPECT_EQ((Place{q11.Page().position, q11.Page().applicableCount}), (Place{3, all - 1}));
+    q11.cmdReturn_Click();
+    Choose(2);
+    ASSERT_EQ(q11.curQuestion(), 3);
+    EXPECT_EQ((Place{q11.Page().position, q11.Page().applicableCount}), (Place{3, all}));
+
+    // Test 41: a non-smoker answers one question of seven and the test is done.
+    StartProgram(4, 41, 47);
+    Questionnaire& q41 = Open(41);
+    EXPECT_EQ((Place{q41.Page().position, q41.Page().applicableCount}), (Place{1, 7}));
+    Choose(3);
+    EXPECT_EQ(q41.Page().applicableCount, 1);
+}
+
+}  // namespace

@@ -134,4 +134,21 @@ TEST_F(ProfilesTest, AYearOfBirthThatIsNotANumberMarksTheProfileDamaged) {
         users::ReadProfileUser((dir.path() / "ZRVI010.ini").string(), "ZRVI010.ini", "? Олег").ok);
 }
 
+TEST_F(ProfilesTest, TheSamePersonIsFoundByBothNamesAndTheYearOfBirth) {
+    Profile("ZRVI001.ini", "[Settings]\r\nLastName=Петров\r\nName=Иван\r\nYearBirth= 1960\r\n");
+    Profile("ZRVI002.ini", "[Settings]\r\nLastName=Петров\r\nName=Иван\r\nYearBirth= 1987\r\n");
+    Profile("ZRVI003.ini", "[Settings]\r\nLastName=Петрова\r\nName=Ирина\r\nYearBirth=x\r\n");
+    Profile("ZRVI004.ini", "[Settings]\r\nYearBirth= 1960\r\n");
+    const auto find = [&](const char* last, const char* first, int year) {
+        return users::FindRegisteredPerson(dir.path(), last, first, year).value_or("none");
+    };
+    EXPECT_EQ(find("Петров", "Иван", 1960), "ZRVI001.ini");
+    EXPECT_EQ(find("  ПЕТРОВ ", "иван", 1987), "ZRVI002.ini");  // as a person may type it
+    EXPECT_EQ(find("Петров", "Иван", 1961), "none");
+    EXPECT_EQ(find("Петров", "Илья", 1960), "none");
+    // A damaged year or missing names never match: such a profile is nobody in particular.
+    EXPECT_EQ(find("Петрова", "Ирина", 0), "none");
+    EXPECT_EQ(find("?", "?", 1960), "none");
+}
+
 }  // namespace

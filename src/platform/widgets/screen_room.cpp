@@ -29,13 +29,22 @@ void MakeRoomInMainWindow(platform::AppContext& context, const QWidget& screen, 
     const int growHeight = std::max(0, neededHeight - area->height());
     if (growWidth == 0 && growHeight == 0) return;
     QSize target = main->size() + QSize(growWidth, growHeight);
-    if (const QScreen* desktop = main->screen()) {
-        const QSize available = desktop->availableGeometry().size();
-        // The window frame of the main window itself takes some room as well.
-        const QSize frame = main->frameGeometry().size() - main->size();
-        target = target.boundedTo(available - frame);
-    }
-    main->resize(target.expandedTo(main->size()));
+    // The window frame of the main window itself takes some room as well.
+    const QSize frame = main->frameGeometry().size() - main->size();
+    const QScreen* desktop = main->screen();
+    if (desktop) target = target.boundedTo(desktop->availableGeometry().size() - frame);
+    target = target.expandedTo(main->size());
+    main->resize(target);
+    if (!desktop) return;
+    // Grown to the right or downwards, the window is moved back as far as it now reaches past
+    // the edges of the desktop.
+    const QRect available = desktop->availableGeometry();
+    const QRect grown(main->frameGeometry().topLeft(), target + frame);
+    const int dx =
+        std::max(available.left() - grown.left(), std::min(0, available.right() - grown.right()));
+    const int dy =
+        std::max(available.top() - grown.top(), std::min(0, available.bottom() - grown.bottom()));
+    if (dx != 0 || dy != 0) main->move(main->pos() + QPoint(dx, dy));
 }
 
 }  // namespace widgets

@@ -127,9 +127,19 @@ void ResultsScreen::ShowPage(const ResultsPage& page) {
     }
     for (size_t n = 0; n < page.history.size(); ++n) {
         const int column = shape_.HistoryColumn(static_cast<int>(n));
+        // The tool tip tells runs of the same day apart by their time.
+        QString when;
+        if (n < page.historyWhen.size()) {
+            const ResultsPage::When& run = page.historyWhen[n];
+            when = run.time.empty()
+                       ? ToQt(text::FormText("results", "HistoryDay")).arg(ToQt(run.date))
+                       : ToQt(text::FormText("results", "HistoryTime"))
+                             .arg(ToQt(run.date), ToQt(run.time));
+        }
         for (const results::Cell& cell : page.history[n]) {
             if (QLabel* label = Cell(shape_.CellIndex(column, cell.row))) {
                 label->setText(ToQt(cell.text));
+                label->setToolTip(when);
                 label->show();
             }
         }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -10,6 +11,9 @@
 #include "platform/qt_text.h"
 #include "shell/program_launch.h"
 #include "text/catalogue.h"
+#include "users/login.h"
+#include "users/profiles.h"
+#include "users/ui/frm_regist.h"
 
 namespace shell {
 namespace {
@@ -49,16 +53,32 @@ bool RegisterNewUser(platform::AppContext& ctx, int item) {
     return true;
 }
 
+// Chooses the profile of this file in the login list, so that only the password is left to type.
+void ChooseProfile(platform::AppContext& ctx, QWidget& login, const std::string& file) {
+    auto* list = login.findChild<QComboBox*>(QStringLiteral("cmbUser"));
+    if (!list) return;
+    const std::vector<users::LoginEntry> entries = users::BuildLoginList(ctx.programDir);
+    for (size_t i = 0; i < entries.size() && static_cast<int>(i) < list->count(); ++i) {
+        if (users::ProfilePath(ctx.programDir, entries[i].fileName) == file) {
+            list->setCurrentIndex(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
 // A returning user logs in, then confirms the registration data and gives the weight. False when
-// there is no registered user or the user gave up.
-bool LogInReturningUser(platform::AppContext& ctx, int item) {
+// there is no registered user or the user gave up. With profileFile, that profile is chosen in
+// the login list already.
+bool LogInReturningUser(platform::AppContext& ctx, int item, const std::string& profileFile = {}) {
     state::SharedState& s = ctx.state;
     s.navForward = true;
-    if (!ctx.forms.Load("frmLogin")) return false;
+    QWidget* login = ctx.forms.Load("frmLogin");
+    if (!login) return false;
     if (s.dlgResult == 2) {  // no registered user: the login screen has said so
         ctx.forms.Unload("frmLogin");
         return false;
     }
+    if (!profileFile.empty()) ChooseProfile(ctx, *login, profileFile);
     ctx.forms.ShowModal("frmLogin");
     if (s.dlgResult != 1) return false;
 
@@ -120,6 +140,12 @@ void RunProgram(platform::AppContext& ctx, int item) {
     ctx.forms.ShowModal("frmChoice");
     if (s.dlgResult == 1) {
         if (!RegisterNewUser(ctx, item)) return;
+        // Registered already: the user logs in with the profile the registration found.
+        if (s.dlgResult == users::frmRegist::kLogInInstead) {
+            const std::string found = s.userFile;
+            s.userLastName.clear();
+            if (!LogInReturningUser(ctx, item, found)) return;
+        }
     } else if (s.dlgResult == 2) {
         if (!LogInReturningUser(ctx, item)) return;
     } else {

@@ -59,6 +59,9 @@ frmAnketa::frmAnketa(platform::AppContext& context, QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
     lblTitle->setFont(titleFont);
 
+    lblProgress = WrappingLabel(this, "lblProgress");
+    lblProgress->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
     FrameQuestion = new QFrame(this);
     FrameQuestion->setObjectName("FrameQuestion");
     FrameQuestion->setFrameShape(QFrame::StyledPanel);
@@ -110,7 +113,7 @@ frmAnketa::frmAnketa(platform::AppContext& context, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
-    layout->addSpacing(4);
+    layout->addWidget(lblProgress);
     layout->addWidget(FrameQuestion);
     layout->addWidget(Label1);
     layout->addWidget(lblResult);
@@ -187,6 +190,8 @@ void frmAnketa::Render() {
     lblTitle->setText(ToQt(page.title));
     const bool result = page.mode == QuestionnaireMode::Result;
     FrameQuestion->setVisible(!result);
+    lblProgress->setVisible(!result && page.position > 0);
+    lblProgress->setText(Caption("lblProgress").arg(page.position).arg(page.applicableCount));
     Label1->setVisible(result);
     lblResult->setVisible(result);
     lblResult->setText(ToQt(page.result));

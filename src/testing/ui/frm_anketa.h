@@ -53,6 +53,7 @@ class frmAnketa : public QWidget {
     int questionsShown_ = 0;
 
     QLabel* lblTitle;
+    QLabel* lblProgress;
     QFrame* FrameQuestion;
     QLabel* lblQuestion;
     std::array<widgets::WrappingRadioButton*, kMaxOptions + 1> Option1{};  // members 1..5

@@ -134,7 +134,15 @@ void frmLogin::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void frmLogin::txtPassw_KeyPress_Enter() { cmdOk->setFocus(Qt::TabFocusReason); }
+void frmLogin::txtPassw_KeyPress_Enter() {
+    // With the password typed, Enter logs in. On an empty box it only goes on to "OK", so that
+    // a stray Enter is not taken for a wrong password.
+    if (txtPassw->text().trimmed().isEmpty()) {
+        cmdOk->setFocus(Qt::TabFocusReason);
+    } else {
+        cmdOk_Click();
+    }
+}
 
 bool frmLogin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtPassw && event->type() == QEvent::KeyPress) {

@@ -1,5 +1,6 @@
 #include "users/ui/frm_regist.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -70,6 +71,20 @@ frmRegist::frmRegist(platform::AppContext& context, QWidget* parent)
     Label8 = parts.Label("Label8");
     txtPassw = parts.Box("txtPassw", 10);
     Label10 = parts.Label("Label10");
+    // The password is masked as at login; the user may look at what was typed.
+    widgets::EchoStars(txtPassw);
+    chkShowPassw = new QCheckBox(ToQt(text::FormText(kForm, "chkShowPassw")), this);
+    chkShowPassw->setObjectName("chkShowPassw");
+    connect(chkShowPassw, &QCheckBox::toggled, this, [this](bool shown) {
+        txtPassw->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    });
+    lblPasswHint = parts.Paragraph("lblPasswHint");
+    lblPasswHint->setStyleSheet(QStringLiteral("color: #8a3b12;"));
+    lblPasswHint->hide();
+    connect(txtPassw, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        lblPasswHint->setVisible(txtPassw->isVisibleTo(this) &&
+                                 typed.size() >= txtPassw->maxLength());
+    });
     Label12 = parts.Label("Label12");
     lblNumUser = parts.Label("lblNumUser");
     cmdRegist = parts.Button("cmdRegist");
@@ -121,11 +136,17 @@ frmRegist::frmRegist(platform::AppContext& context, QWidget* parent)
     grid->addWidget(Label13, 5, 0);
     grid->addWidget(txtHeight, 5, 1);
     grid->addLayout(heightExample, 5, 2);
+    auto* passwordNote = new QHBoxLayout;
+    passwordNote->addWidget(Label10);
+    passwordNote->addSpacing(8);
+    passwordNote->addWidget(chkShowPassw);
+    passwordNote->addStretch();
     grid->addWidget(Label8, 6, 0);
     grid->addWidget(txtPassw, 6, 1);
-    grid->addWidget(Label10, 6, 2);
-    grid->addWidget(Label12, 7, 0);
-    grid->addWidget(lblNumUser, 7, 1);
+    grid->addLayout(passwordNote, 6, 2);
+    grid->addWidget(lblPasswHint, 7, 1, 1, 2);
+    grid->addWidget(Label12, 8, 0);
+    grid->addWidget(lblNumUser, 8, 1);
     grid->setColumnMinimumWidth(1, 110);
     grid->setColumnStretch(2, 1);
     for (QLineEdit* shortBox : {txtYearBirth, txtWeight, txtHeight, txtPassw})
@@ -155,7 +176,8 @@ frmRegist::frmRegist(platform::AppContext& context, QWidget* parent)
     setTabOrder(Option1[1], txtWeight);
     setTabOrder(txtWeight, txtHeight);
     setTabOrder(txtHeight, txtPassw);
-    setTabOrder(txtPassw, cmdRegist);
+    setTabOrder(txtPassw, chkShowPassw);
+    setTabOrder(chkShowPassw, cmdRegist);
     setTabOrder(cmdRegist, cmdClose);
 
     Form_Load();
@@ -182,6 +204,8 @@ void frmRegist::Form_Load() {
         Label8->hide();
         txtPassw->hide();
         Label10->hide();
+        chkShowPassw->hide();
+        lblPasswHint->hide();
         // A returning user's data are filled in; what is asked for now is the weight.
         txtWeight->setFocus();
     } else {
@@ -265,6 +289,24 @@ void frmRegist::cmdRegist_Click() {
             return;
         case RegistrationCheck::Outcome::Accepted:
             break;
+    }
+
+    // The same person registered before would get a second, identical name in the login list:
+    // offer the login instead; registering anyway stays possible.
+    if (newUser && check.yearBirth) {
+        if (const std::optional<std::string> same =
+                FindRegisteredPerson(ctx_.programDir, form.lastName, form.name, *check.yearBirth)) {
+            const QString question = ToQt(text::FormText(kForm, "msgSamePerson"))
+                                         .arg(ToQt(form.lastName + " " + form.name))
+                                         .arg(*check.yearBirth);
+            if (ctx_.messages.Show(FromQt(question), platform::MessageBox::Buttons::OkCancel) ==
+                platform::MessageBox::Answer::Ok) {
+                state.userFile = ProfilePath(ctx_.programDir, *same);
+                state.dlgResult = kLogInInstead;
+                accept();
+                return;
+            }
+        }
     }
 
     const WriteResult written = WriteIni(state.userFile, SettingsEntries(check, now));

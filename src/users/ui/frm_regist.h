@@ -7,6 +7,7 @@
 #include "platform/app_context.h"
 #include "users/registration.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +19,10 @@ namespace users {
 class frmRegist : public QDialog {
     Q_OBJECT
   public:
+    // dlgResult when the user, found registered already, chose to log in instead; userFile then
+    // names that user's profile.
+    static constexpr int16_t kLogInInstead = 3;
+
     explicit frmRegist(platform::AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label1;
@@ -42,6 +47,8 @@ class frmRegist : public QDialog {
     QLabel* Label8;
     QLineEdit* txtPassw;
     QLabel* Label10;
+    QCheckBox* chkShowPassw;
+    QLabel* lblPasswHint;
     QLabel* Label12;
     QLabel* lblNumUser;
     QPushButton* cmdRegist;

@@ -269,4 +269,25 @@ TEST_F(FrmRezult1Test, TheMainWindowGrowsToHoldTheScreen) {
     SaveShot(window, "frmRezult1_main");
 }
 
+TEST_F(FrmRezult1Test, RunsOfTheSameDayAreToldApartByTheTimeInTheirToolTips) {
+    const std::map<std::string, std::string> ratings = {{"Test101", " 3"}, {"Test115", " 3"}};
+    AddRun(1, "10.06.2026", ratings);  // an old profile: no time stored
+    AddRun(2, "20.11.2026", ratings);
+    AddRun(3, "20.11.2026", ratings);
+    ASSERT_TRUE(users::WriteIni(sharedState.userFile, {{"Result2", "TimeTest", "09:15:00"},
+                                                       {"Result3", "TimeTest", "17:40:12"}})
+                    .ok);
+    sharedState.nextTestNum = 4;
+    QWidget* screen = Open();
+    const auto tip = [&](int cell) {
+        return Find<QLabel>(screen, QString("Label10(%1)").arg(cell).toLatin1())
+            ->toolTip()
+            .toStdString();
+    };
+    EXPECT_EQ(tip(10), "Тестирование 20.11.2026 в 17:40:12");
+    EXPECT_EQ(tip(20), "Тестирование 20.11.2026 в 09:15:00");
+    EXPECT_EQ(tip(30), "Тестирование 10.06.2026");
+    for (int row = 1; row <= 6; ++row) EXPECT_EQ(tip(10 + row), tip(10)) << row;
+}
+
 }  // namespace

@@ -1,17 +1,41 @@
 #include "shell/ui/frm_mdi.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 
+#include "platform/widgets/screen_room.h"
 #include "support/ui_fixture.h"
 
 namespace {
 
-class FrmMdiTest : public testsupport::UiFixture {};
+class FrmMdiTest : public testsupport::UiFixture {
+  protected:
+    // The abort question is answered with this button; the names of the dialogs shown are kept.
+    void AnswerAbort(const char* button) {
+        forms.SetModalRunner([this, button](QDialog& dialog) {
+            asked.push_back(dialog.objectName().toStdString());
+            if (auto* pressed = dialog.findChild<QPushButton*>(button)) pressed->click();
+        });
+    }
+    // The program's first screen is open, as the launcher leaves it.
+    void StartProgramOne() {
+        forms.Unload("frmWelcome");
+        ASSERT_NE(forms.Show("frmRazd1"), nullptr);
+        ProcessEvents();
+    }
+    std::vector<std::string> asked;
+};
 
 struct Expected {
     const char* name;
@@ -122,6 +146,142 @@ TEST_F(FrmMdiTest, EveryWindowShowsTheProgramsPictureNotAStockIcon) {
     ASSERT_NE(frame, nullptr);
     EXPECT_FALSE(frame->windowIcon().isNull());
     EXPECT_EQ(frame->windowIcon().cacheKey(), window.windowIcon().cacheKey());
+}
+
+TEST_F(FrmMdiTest, EndingTheWorkInTheMiddleOfAProgramAsksTheAbortQuestionFirst) {
+    shell::frmMDI& window = OpenMainWindow();
+    StartProgramOne();
+    // The close box and the window manager's close (Alt+F4) both send a close request;
+    // "Выход" closes the window as well.
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"close box", [&] { window.close(); }},
+        {"window manager",
+         [&] {
+             QCloseEvent request;
+             QApplication::sendEvent(&window, &request);
+         }},
+        {"Выход", [&] { window.findChild<QAction*>("mExit")->trigger(); }},
+    };
+    AnswerAbort("cmdNo");
+    for (const auto& [way, close] : ways) {
+        asked.clear();
+        close();
+        ProcessEvents();
+        EXPECT_EQ(asked, std::vector<std::string>{"frmAbort"}) << way;
+        EXPECT_TRUE(window.isVisible()) << way;
+        EXPECT_TRUE(forms.IsLoaded("frmRazd1")) << way;
+    }
+    AnswerAbort("cmdYes");
+    asked.clear();
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(asked, std::vector<std::string>{"frmAbort"});
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(FrmMdiTest, WithNoProgramUnderWayTheWorkEndsWithoutAQuestion) {
+    shell::frmMDI& window = OpenMainWindow();
+    AnswerAbort("cmdNo");
+    window.findChild<QAction*>("mExit")->trigger();
+    EXPECT_TRUE(asked.empty());
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(FrmMdiTest, WhenTheLastScreenInsideTheMainWindowClosesTheWelcomeComesBack) {
+    OpenMainWindow();
+    StartProgramOne();
+    EXPECT_FALSE(forms.IsLoaded("frmWelcome"));
+    // "НЕТ" keeps the program's screen; nothing else opens.
+    AnswerAbort("cmdNo");
+    Click("frmRazd1", "cmdClose");
+    ProcessEvents();
+    EXPECT_FALSE(forms.IsLoaded("frmWelcome"));
+    // "ДА" closes the last screen: the user is not left with an empty main window.
+    AnswerAbort("cmdYes");
+    Click("frmRazd1", "cmdClose");
+    ProcessEvents();
+    ProcessEvents();
+    ASSERT_TRUE(forms.IsLoaded("frmWelcome"));
+    EXPECT_TRUE(Screen("frmWelcome")->isVisible());
+    EXPECT_FALSE(forms.IsLoaded("frmRazd1"));
+
+    // A screen that hands over to the next one does not bring the welcome screen in between.
+    StartProgramOne();
+    forms.Unload("frmRazd1");
+    forms.Show("frmRazd");
+    ProcessEvents();
+    ProcessEvents();
+    EXPECT_FALSE(forms.IsLoaded("frmWelcome"));
+}
+
+TEST_F(FrmMdiTest, AScreenTooLargeForTheWindowScrollsASmallOneIsCentredInALargeWindow) {
+    shell::frmMDI& window = OpenMainWindow();
+    QWidget* room = window.mdiArea()->viewport();
+    const QRect desktop = window.screen()->availableGeometry();
+
+    // Made as wide as the desktop: the welcome screen stands in the middle, not at the left.
+    window.resize(desktop.width(), window.height());
+    ProcessEvents();
+    ProcessEvents();
+    const QRect welcome = Screen("frmWelcome")->parentWidget()->geometry();
+    EXPECT_NEAR(welcome.center().x(), room->rect().center().x(), 2);
+    SaveShot(window, "mdi_wide_welcome");
+
+    // Made small during a questionnaire: every button can still be scrolled to.
+    forms.Unload("frmWelcome");
+    sharedState.ResetAnswers();
+    sharedState.curProgram = 1;
+    sharedState.firstTest = 11;
+    sharedState.lastTest = 14;
+    sharedState.curTest = 11;
+    sharedState.userSex = "f";
+    QWidget* anketa = forms.Show("frmAnketa");
+    ASSERT_NE(anketa, nullptr);
+    window.resize(360, 260);
+    ProcessEvents();
+    ProcessEvents();
+    QScrollBar* down = window.mdiArea()->verticalScrollBar();
+    QScrollBar* across = window.mdiArea()->horizontalScrollBar();
+    EXPECT_GT(down->maximum(), 0);
+    down->setValue(down->maximum());
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4 ")
+            .arg(r.x())
+            .arg(r.y())
+            .arg(r.width())
+            .arg(r.height())
+            .toStdString();
+    };
+    // Scrolled down, each button is seen with the area scrolled to one side or the other.
+    for (const char* name : {"cmdContinue", "cmdCount", "cmdReturn", "cmdExit"}) {
+        auto* button = Find<QWidget>(anketa, name);
+        bool seen = false;
+        std::string where;
+        for (const int side : {across->minimum(), across->maximum()}) {
+            across->setValue(side);
+            ProcessEvents();
+            const QRect shown(button->mapTo(room, QPoint(0, 0)), button->size());
+            seen = seen || room->rect().contains(shown);
+            where += text(shown);
+        }
+        EXPECT_TRUE(seen) << name << ": " << where << "in " << text(room->rect());
+    }
+    SaveShot(window, "mdi_small_anketa");
+}
+
+TEST_F(FrmMdiTest, GrowingForAWideScreenNeverPushesTheMainWindowOffTheDesktop) {
+    shell::frmMDI& window = OpenMainWindow();
+    const QRect desktop = window.screen()->availableGeometry();
+    window.move(desktop.right() - window.frameGeometry().width() - 10, desktop.top());
+    ProcessEvents();
+    QWidget wide;
+    auto* layout = new QVBoxLayout(&wide);
+    layout->addStrut(desktop.width() - 100);
+    layout->addSpacing(200);
+    widgets::MakeRoomInMainWindow(context, wide, 0, 0);
+    ProcessEvents();
+    EXPECT_GT(window.width(), 640);
+    EXPECT_GE(window.frameGeometry().left(), desktop.left());
+    EXPECT_LE(window.frameGeometry().right(), desktop.right());
 }
 
 }  // namespace

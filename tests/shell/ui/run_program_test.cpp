@@ -295,4 +295,43 @@ TEST_F(RunProgramTest, StartingProgramTwoAfterProgramOneClearsItsAnswers) {
     EXPECT_TRUE(MenuEnabled("mInfo104"));
 }
 
+TEST_F(RunProgramTest, SomeoneRegisteredAlreadyIsOfferedTheLoginWithTheirNameChosen) {
+    Profile("Петров", "Олег", clock.now.year - 35, "m", "1.75");  // ZRVI007
+    initest::Put(dir.path() / "ZRVI001.ini",
+                 initest::Cp("[Settings]\r\nLastName=Андреев\r\nName=Олег\r\nYearBirth= 1970\r\n"));
+    replies["frmChoice"] = Click("cmdNew");
+    int registrations = 0;
+    replies["frmRegist"] = [&](QDialog& d) {
+        if (++registrations == 1) return Register(Year(35))(d);  // the same person once more
+        Fill(d, "txtWeight", "81");                              // after the login: the weight
+        Press(d, "cmdRegist");
+    };
+    std::string chosen;
+    replies["frmLogin"] = [&](QDialog& d) {
+        chosen = d.findChild<QComboBox*>("cmbUser")->currentText().toStdString();
+        LogIn()(d);
+    };
+    messages.answers = {platform::MessageBox::Answer::Ok};  // "OK": log in instead
+    Choose(21);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("Петров Олег"), std::string::npos);
+    EXPECT_EQ(messages.shown[0].buttons, platform::MessageBox::Buttons::OkCancel);
+    EXPECT_EQ(shown, (std::vector<std::string>{"frmChoice", "frmRegist", "frmLogin", "frmRegist"}));
+    EXPECT_EQ(chosen, "Петров Олег");
+    EXPECT_EQ(sharedState.userNum, 7);
+    EXPECT_EQ(ProfileCount(), 2u);
+    EXPECT_TRUE(forms.IsLoaded("frmRazd1"));
+
+    // "Отмена": registered anyway, under a number of their own.
+    forms.Unload("frmRazd1");
+    registrations = 0;
+    shown.clear();
+    messages.answers = {platform::MessageBox::Answer::Cancel};
+    Choose(21);
+    EXPECT_EQ(shown, (std::vector<std::string>{"frmChoice", "frmRegist"}));
+    EXPECT_EQ(ProfileCount(), 3u);
+    EXPECT_EQ(sharedState.userNum, 2);
+    EXPECT_TRUE(forms.IsLoaded("frmRazd1"));
+}
+
 }  // namespace

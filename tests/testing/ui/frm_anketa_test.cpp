@@ -186,4 +186,22 @@ TEST_F(FrmAnketaTest, LeavingTheTestAsksFirst) {
     EXPECT_EQ(sharedState.answers(1, 1, 1), -1);  // leaving this way stores nothing
 }
 
+TEST_F(FrmAnketaTest, SaysWhichQuestionItIsOfThoseThatApply) {
+    Open(1, 11, 14, 11);
+    const int all = anketa->questionnaire().questionCount();
+    auto* progress = Find<QLabel>(anketa, "lblProgress");
+    const auto says = [&](int position, int count) {
+        return progress->isVisible() &&
+               progress->text() == QStringLiteral("Вопрос %1 из %2").arg(position).arg(count);
+    };
+    EXPECT_TRUE(says(1, all)) << progress->text().toStdString();
+    Choose(2);
+    EXPECT_TRUE(says(2, all)) << progress->text().toStdString();
+    Choose(1);  // "no sport": question 3 does not apply, so there is one question fewer
+    EXPECT_TRUE(says(3, all - 1)) << progress->text().toStdString();
+    SaveShot(*anketa, "anketa_progress");
+    AnswerTest(-1);
+    EXPECT_FALSE(progress->isVisible());  // the result is not a question
+}
+
 }  // namespace

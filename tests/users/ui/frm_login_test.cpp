@@ -161,4 +161,24 @@ TEST_F(FrmLoginTest, WhatTheUserTypesFirstGoesIntoThePasswordBox) {
               "Орлова Вера");
 }
 
+TEST_F(FrmLoginTest, EnterAfterThePasswordLogsIn) {
+    Profile("ZRVI001.ini",
+            "[Settings]\r\nLastName=Петров\r\nName=Иван\r\nYearBirth= 1960\r\nPassw=роза\r\n");
+    bool stayedOpen = false;
+    forms.SetModalRunner([&](QDialog& d) {
+        // A wrong password and Enter: said at once, and the screen stays.
+        Type(Password(&d), "липа");
+        QTest::keyClick(Password(&d), Qt::Key_Return);
+        stayedOpen = d.isVisible();
+        Password(&d)->clear();
+        Type(Password(&d), "роза");
+        QTest::keyClick(Password(&d), Qt::Key_Return);
+    });
+    forms.ShowModal("frmLogin");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Неправильный пароль"});
+    EXPECT_EQ(sharedState.dlgResult, 1);
+    EXPECT_EQ(sharedState.userLastName, "Петров");
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "users/ui/frm_regist.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -274,6 +275,37 @@ TEST_F(FrmRegistTest, WithAllNumbersTakenNoRegistrationStarts) {
     d->show();
     ProcessEvents();
     EXPECT_FALSE(d->isVisible());
+}
+
+TEST_F(FrmRegistTest, ThePasswordIsMaskedCanBeShownAndItsLengthIsSaidBeforeItRunsOut) {
+    QDialog* d = Load();
+    d->show();
+    QLineEdit* password = Box(d, "txtPassw");
+    auto* show = Find<QCheckBox>(d, "chkShowPassw");
+    auto* hint = Find<QLabel>(d, "lblPasswHint");
+    ASSERT_TRUE(show && hint);
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    show->click();
+    EXPECT_EQ(password->echoMode(), QLineEdit::Normal);
+    show->click();
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+
+    password->setFocus();
+    QTest::keyClicks(password, QStringLiteral("123456789"));
+    EXPECT_FALSE(hint->isVisible());
+    QTest::keyClicks(password, QStringLiteral("0"));  // the tenth and last character
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_NE(hint->text().indexOf(QStringLiteral("10")), -1) << hint->text().toStdString();
+    SaveShot(*d, "regist_password_hint");
+    password->backspace();
+    EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(FrmRegistTest, AReturningUserSeesNothingOfThePassword) {
+    QDialog* d = LoadContinueMode("windows_profile.ini");
+    d->show();
+    for (const char* hidden : {"chkShowPassw", "lblPasswHint"})
+        EXPECT_FALSE(Find<QWidget>(d, hidden)->isVisible()) << hidden;
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ void frmMDI::ArrangeScreens() {
     const QSize start(platform::Twips(kStartWidthTwips), kStartHeight);
     // Centred along one direction when the main window is larger than at its start that way and
     // the room left beside the screen is more than its margins at its own place.
-    const auto along = [](int room, int size, int placed, bool larger) {
-        const int spare = room - size;
+    const auto along = [](int space, int size, int placed, bool larger) {
+        const int spare = space - size;
         return larger && spare > 2 * placed ? spare / 2 : placed;
     };
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {

@@ -6,6 +6,7 @@
 
 #include "base/numbers.h"
 #include "base/text_codec.h"
+#include "users/file_replace.h"
 #include "users/ini_file.h"
 
 namespace users {
@@ -35,6 +36,8 @@ std::optional<int> ProfileNumber(std::string_view fileName) {
 }
 
 std::vector<std::string> ListProfileFiles(const std::filesystem::path& programDir) {
+    RemoveStaleTemporaryFiles(
+        programDir, [](std::string_view name) { return ProfileNumber(name).has_value(); });
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(programDir, error), end; !error && it != end;

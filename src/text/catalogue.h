@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace text {
 
@@ -24,6 +26,7 @@ class Catalogue {
     static constexpr int kTables = 100;
     static constexpr size_t kMaxTableChars = 32767;
 
+    // The tables are indexed once here; a look-up then costs one hash of the key.
     explicit Catalogue(std::map<int, std::string> tables);
     // The text of key with breaks replaced, or "?key?" (no replacement) when the key is absent.
     // A table outside 0..99 or longer than 32,767 characters is a run-time failure.
@@ -32,7 +35,13 @@ class Catalogue {
     const std::string& Table(int index) const;
 
   private:
-    std::map<int, std::string> tables_;
+    struct Indexed {
+        std::string text;
+        bool tooLong = false;
+        // "^key~": the key as written -> its text, up to the next "^"; the first of a key counts.
+        std::unordered_map<std::string_view, std::string_view> entries;
+    };
+    std::map<int, Indexed> tables_;
 };
 
 // The catalogue compiled into the program.

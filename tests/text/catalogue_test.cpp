@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "base/failure.h"
 
 namespace {
@@ -52,6 +54,23 @@ TEST(Catalogue, ATableOutsideTheHolderOrTooLongIsARunTimeFailure) {
     EXPECT_THROW(catalogue.Text(-1000), base::RuntimeFailure);
     EXPECT_THROW(text::GetBufText(10), base::RuntimeFailure);
     EXPECT_THROW(text::GetBufText(-1), base::RuntimeFailure);
+}
+
+TEST(Catalogue, ALookUpCostsNoMoreThanItsKeyWhateverTheTableHolds) {
+    // A table near its limit, looked up many times: each look-up is one step, not a pass over
+    // the table (which would take about a tenth of a second for these).
+    std::map<int, std::string> tables;
+    std::string& table = tables[5];
+    for (int key = 5000; key < 5999 && table.size() < 30000; ++key)
+        table += "^" + std::to_string(key) + "~Текст номер " + std::to_string(key);
+    table += "^5999~последний";
+    const text::Catalogue catalogue(std::move(tables));
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 20000; ++i) ASSERT_EQ(catalogue.Text(5999), "последний");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.1);
+    EXPECT_EQ(catalogue.Text(5000), "Текст номер 5000");
+    EXPECT_EQ(catalogue.Text(5), "?5?");
+    EXPECT_EQ(catalogue.Text(-5), "?-5?");
 }
 
 TEST(BuiltinTexts, HoldTheSharedVocabularyAndProgramHeaders) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -198,6 +199,16 @@ TEST(MarkdownToRtf, MakesBoldAndItalicRunsOnlyFromPairedMarks) {
     EXPECT_EQ(Convert("\\\\*курсив*"), "\\[i]курсив[/i]\n");
     // Emphasis never leaks into the next paragraph.
     EXPECT_EQ(Convert("**один**\n\nдва"), "[b]один[/b]\nдва\n");
+}
+
+TEST(MarkdownToRtf, ALongRunOfMarksWithoutClosersTakesLinearTime) {
+    // Every mark could open and none can close: each used to look for a closer to the end.
+    std::string marks;
+    for (int i = 0; i < 60000; ++i) marks += " *x";
+    const auto start = std::chrono::steady_clock::now();
+    const std::string rtf = docs::MarkdownToRtf(marks);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.5);
+    EXPECT_NE(rtf.find("*x *x"), std::string::npos);
 }
 
 TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {

@@ -1,5 +1,6 @@
 #include "base/text_codec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace base {
@@ -96,7 +97,12 @@ std::string EncodeUtf8(std::u32string_view text) {
     return out;
 }
 
-size_t CharLength(std::string_view utf8) { return DecodeUtf8(utf8).size(); }
+size_t CharLength(std::string_view utf8) {
+    size_t characters = 0;
+    for (size_t i = 0; i < utf8.size(); ++characters)
+        i += std::max<size_t>(1, Utf8SequenceLength(utf8, i));
+    return characters;
+}
 
 std::string CharLeft(std::string_view utf8, size_t count) {
     const std::u32string chars = DecodeUtf8(utf8);

@@ -9,6 +9,7 @@
 #include "docs/ui/show_document.h"
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "shell/ui/frm_welcome.h"
 #include "text/catalogue.h"
 
 namespace shell {
@@ -19,7 +20,7 @@ frmMDI::frmMDI(platform::AppContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context), mdiArea_(new QMdiArea(this)) {
     setObjectName("frmMDI");
     // Every window of the program carries the program's picture, not the toolkit's stock icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/welcome.png")));
+    QApplication::setWindowIcon(QIcon(WelcomePicture()));
     mdiArea_->setObjectName("mdiArea");
     mdiArea_->setBackground(QColor(0x5b, 0x7f, 0x9e));
     setCentralWidget(mdiArea_);

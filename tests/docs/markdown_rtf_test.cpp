@@ -207,7 +207,7 @@ TEST(MarkdownToRtf, ALongRunOfMarksWithoutClosersTakesLinearTime) {
     for (int i = 0; i < 60000; ++i) marks += " *x";
     const auto start = std::chrono::steady_clock::now();
     const std::string rtf = docs::MarkdownToRtf(marks);
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.5);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
     EXPECT_NE(rtf.find("*x *x"), std::string::npos);
 }
 

@@ -58,7 +58,7 @@ TEST(Catalogue, ATableOutsideTheHolderOrTooLongIsARunTimeFailure) {
 
 TEST(Catalogue, ALookUpCostsNoMoreThanItsKeyWhateverTheTableHolds) {
     // A table near its limit, looked up many times: each look-up is one step, not a pass over
-    // the table (which would take about a tenth of a second for these).
+    // the table (which took seconds for these).
     std::map<int, std::string> tables;
     std::string& table = tables[5];
     for (int key = 5000; key < 5999 && table.size() < 30000; ++key)
@@ -66,8 +66,8 @@ TEST(Catalogue, ALookUpCostsNoMoreThanItsKeyWhateverTheTableHolds) {
     table += "^5999~последний";
     const text::Catalogue catalogue(std::move(tables));
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 20000; ++i) ASSERT_EQ(catalogue.Text(5999), "последний");
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.1);
+    for (int i = 0; i < 100000; ++i) ASSERT_EQ(catalogue.Text(5999), "последний");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.5);
     EXPECT_EQ(catalogue.Text(5000), "Текст номер 5000");
     EXPECT_EQ(catalogue.Text(5), "?5?");
     EXPECT_EQ(catalogue.Text(-5), "?-5?");

@@ -401,7 +401,7 @@ TEST_F(IniFileTest, ASectionReadStopsAtTheEndOfTheSectionAndTakesLinearTime) {
         names = users::ReadIniSection(file, "Settings", {"LastName", "Name"}, "?");
     });
     EXPECT_EQ(names, (std::vector<std::string>{"Яковлева", "Ольга"}));
-    EXPECT_LT(seconds, 1.0);
+    EXPECT_LT(seconds, 5.0);  // lines looked at over and over took minutes
 }
 
 }  // namespace

@@ -278,9 +278,9 @@ std::vector<std::string> ReadIniSection(const std::string& file, std::string_vie
     if (auto document = Parsed().Get(file, StampOf(s)))
         return answer(*document, document->IsUtf8());
 
-    // Lines are looked at once each as the bytes come in, from the first (a few kilobytes hold
-    // the settings of every profile this program writes) in growing steps; reading stops at the
-    // line that starts the section after the wanted one.
+    // Lines are looked at once each as the bytes come in, from the first (one kilobyte holds the
+    // settings of every profile this program writes) in growing steps; reading stops at the line
+    // that starts the section after the wanted one.
     // The file's encoding is decided by its first line beyond ASCII (see IniDocument::IsUtf8);
     // until then every line is ASCII and reads the same either way.
     const std::optional<std::string> cp1251Section = base::Utf8ToCp1251(section);
@@ -288,7 +288,7 @@ std::vector<std::string> ReadIniSection(const std::string& file, std::string_vie
     std::string bytes;
     size_t lineStart = 0;
     size_t sectionStart = std::string::npos;
-    size_t step = 4096;
+    size_t step = 1024;
     for (bool end = false; !end;) {
         if (!ReadMore(fd.get(), bytes, step, end)) return values;
         step = std::min<size_t>(step * 2, 1 << 20);

@@ -23,8 +23,12 @@ std::string ProfilePath(const std::filesystem::path& programDir, std::string_vie
 
 std::optional<int> ProfileNumber(std::string_view fileName) {
     if (fileName.size() != 11) return std::nullopt;
-    if (base::ToUpper(fileName.substr(0, 4)) != "ZRVI" ||
-        base::ToUpper(fileName.substr(7)) != ".INI") {
+    const auto sameLetters = [](std::string_view name, std::string_view upper) {
+        return std::equal(name.begin(), name.end(), upper.begin(), upper.end(), [](char a, char b) {
+            return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 32) : a) == b;
+        });
+    };
+    if (!sameLetters(fileName.substr(0, 4), "ZRVI") || !sameLetters(fileName.substr(7), ".INI")) {
         return std::nullopt;
     }
     int number = 0;

@@ -1,6 +1,7 @@
 #include "text/catalogue.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "base/failure.h"
@@ -117,21 +118,23 @@ std::string GetListItem(std::string_view list, int n) {
 }
 
 Catalogue::Catalogue(std::map<int, std::string> tables) {
-    for (auto& [index, text] : tables) {
-        Indexed& table = tables_[index];
-        table.text = std::move(text);
-        table.tooLong = base::CharLength(table.text) > kMaxTableChars;
-        const std::string_view all = table.text;
-        for (size_t at = all.find('^'); at != std::string_view::npos;) {
-            const size_t next = all.find('^', at + 1);
-            const size_t end = next == std::string_view::npos ? all.size() : next;
-            const std::string_view entry = all.substr(at + 1, end - at - 1);
-            const size_t tilde = entry.find('~');
-            if (tilde != std::string_view::npos) {
-                table.entries.emplace(entry.substr(0, tilde), entry.substr(tilde + 1));
-            }
-            at = next;
+    for (auto& [index, text] : tables) tables_[index].text = std::move(text);
+}
+
+void Catalogue::Index(Indexed& table) {
+    // A table of no more bytes than the limit has no more characters either.
+    table.tooLong =
+        table.text.size() > kMaxTableChars && base::CharLength(table.text) > kMaxTableChars;
+    const std::string_view all = table.text;
+    for (size_t at = all.find('^'); at != std::string_view::npos;) {
+        const size_t next = all.find('^', at + 1);
+        const size_t end = next == std::string_view::npos ? all.size() : next;
+        const std::string_view entry = all.substr(at + 1, end - at - 1);
+        const size_t tilde = entry.find('~');
+        if (tilde != std::string_view::npos) {
+            table.entries.emplace(entry.substr(0, tilde), entry.substr(tilde + 1));
         }
+        at = next;
     }
 }
 
@@ -147,6 +150,7 @@ std::string Catalogue::Text(long key) const {
     const std::string name = std::to_string(key);
     const auto table = tables_.find(static_cast<int>(index));
     if (table == tables_.end()) return "?" + name + "?";
+    std::call_once(table->second.indexed, Index, std::ref(table->second));
     if (table->second.tooLong) throw base::Overflow();
     const auto entry = table->second.entries.find(name);
     if (entry == table->second.entries.end()) return "?" + name + "?";

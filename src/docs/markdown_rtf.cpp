@@ -57,8 +57,9 @@ void AppendChar(std::string& out, char32_t c) {
         out += static_cast<char>(c);
     } else if (c == U'\t') {
         out += "\\tab ";
-    } else if (c < 0x20) {
-        // Other control characters have nothing to show; line ends are handled by the blocks.
+    } else if (c < 0x20 || c == 0x7F) {
+        // Other control characters (DEL too) have nothing to show; line ends are handled by the
+        // blocks.
     } else if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (const int code = base::Cp1251Code(c); code >= 0) {

@@ -211,6 +211,18 @@ TEST(MarkdownToRtf, ALongRunOfMarksWithoutClosersTakesLinearTime) {
     EXPECT_NE(rtf.find("*x *x"), std::string::npos);
 }
 
+TEST(MarkdownToRtf, ControlCharactersIncludingDeleteNeverReachTheDocument) {
+    const std::string rtf = docs::MarkdownToRtf(
+        "a\x7F"
+        "b\x01"
+        "c\td");
+    EXPECT_TRUE(std::all_of(rtf.begin(), rtf.end(), [](char c) {
+        return c >= 0x20 || c == '\n' || c == '\r';
+    })) << rtf;
+    EXPECT_EQ(rtf.find('\x7F'), std::string::npos);
+    EXPECT_NE(rtf.find("abc"), std::string::npos);
+}
+
 TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {
     const std::string rtf = MarkdownToRtf(
         "Перед таблицей.\n"

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "base/text_codec.h"
+#include "text/catalogue.h"
 #include "users/ini_file.h"
 #include "users/login.h"
 #include "users/profiles.h"
@@ -138,6 +139,34 @@ void BM_LoginList999(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoginList999)->Unit(benchmark::kMillisecond);
+
+// A profile whose [Settings] comes after 20 MB of records: the section read goes to the end once.
+void BM_SettingsAfter20MB(benchmark::State& state) {
+    const fs::path file = setup.root / "late.ini";
+    if (!fs::exists(file)) {
+        std::string records = Profile("Иванова", "Мария", 500);
+        records = records.substr(records.find("[Result1]"));
+        std::string bytes;
+        while (bytes.size() < (20u << 20)) bytes += records;
+        Write(file,
+              bytes + *base::Utf8ToCp1251("[Settings]\r\nLastName=Иванова\r\nName=Мария\r\n"));
+    }
+    for (auto _ : state) {
+        const auto names =
+            users::ReadIniSection(file.string(), "Settings", {"LastName", "Name"}, "?");
+        if (names[0] == "?") state.SkipWithError("the settings were not found");
+    }
+}
+BENCHMARK(BM_SettingsAfter20MB)->Unit(benchmark::kMillisecond);
+
+// One look-up in the built-in catalogue: a title of program 1 and a text of the last table.
+void BM_CatalogueLookup(benchmark::State& state) {
+    text::BuiltinCatalogue();
+    long keys[] = {11000, 12050, 29010, 52001, 104};
+    size_t next = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(text::GetCatalogText(keys[next++ % 5]));
+}
+BENCHMARK(BM_CatalogueLookup)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

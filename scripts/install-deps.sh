@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   hunspell hunspell-ru
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/first_frame.h"
 #include "base/clock.h"
 #include "platform/app_context.h"
 #include "platform/forms.h"
@@ -14,6 +15,8 @@
 
 int main(int argc, char** argv) {
     platform::GuardedApplication app(argc, argv);
+    // The start-up benchmark's mark: the welcome screen's picture is the last of the first screen.
+    app::FirstFrameProbe probe(QStringLiteral("Image1"));
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(QLocale::Russian), "qtbase", "_",
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

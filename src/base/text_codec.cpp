@@ -1,5 +1,6 @@
 #include "base/text_codec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace base {
@@ -20,29 +21,53 @@ constexpr std::array<char32_t, 64> kHighCodes = {
 
 }  // namespace
 
+size_t Utf8SequenceLength(std::string_view utf8, size_t at) {
+    const unsigned char c = static_cast<unsigned char>(utf8[at]);
+    if (c < 0x80) return 1;
+    const size_t length = c >= 0xC2 && c <= 0xDF   ? 2
+                          : c >= 0xE0 && c <= 0xEF ? 3
+                          : c >= 0xF0 && c <= 0xF4 ? 4
+                                                   : 0;
+    if (length == 0 || utf8.size() - at < length) return 0;
+    for (size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(utf8[at + k]) & 0xC0) != 0x80) return 0;
+    }
+    // The second byte bounds what the first allows: no overlong forms, no surrogates, nothing
+    // above U+10FFFF.
+    const unsigned char second = static_cast<unsigned char>(utf8[at + 1]);
+    if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) ||
+        (c == 0xF0 && second < 0x90) || (c == 0xF4 && second > 0x8F)) {
+        return 0;
+    }
+    return length;
+}
+
+bool IsValidUtf8(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t length = Utf8SequenceLength(utf8, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
 std::u32string DecodeUtf8(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        const unsigned char c = utf8[i];
-        int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        char32_t code = length == 1   ? c
-                        : length == 2 ? (c & 0x1F)
-                        : length == 3 ? (c & 0x0F)
-                                      : (c & 0x07);
-        bool valid = length > 0 && i + length <= utf8.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const unsigned char next = utf8[i + k];
-            if ((next >> 6) != 2) valid = false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const size_t length = Utf8SequenceLength(utf8, i);
+        if (length <= 1) {
             out.push_back(c);
             ++i;
-        } else {
-            out.push_back(code);
-            i += length;
+            continue;
         }
+        char32_t code = c & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
+        for (size_t k = 1; k < length; ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        out.push_back(code);
+        i += length;
     }
     return out;
 }
@@ -72,7 +97,12 @@ std::string EncodeUtf8(std::u32string_view text) {
     return out;
 }
 
-size_t CharLength(std::string_view utf8) { return DecodeUtf8(utf8).size(); }
+size_t CharLength(std::string_view utf8) {
+    size_t characters = 0;
+    for (size_t i = 0; i < utf8.size(); ++characters)
+        i += std::max<size_t>(1, Utf8SequenceLength(utf8, i));
+    return characters;
+}
 
 std::string CharLeft(std::string_view utf8, size_t count) {
     const std::u32string chars = DecodeUtf8(utf8);

@@ -6,8 +6,17 @@
 
 namespace base {
 
-// Decodes UTF-8; a malformed byte is taken as the character of the same code (Latin-1), so that
-// no input is ever lost or throws.
+// The length of the well-formed UTF-8 sequence at `at` (1 to 4), or 0 when the bytes there are
+// not one: a stray continuation byte, a cut sequence, an overlong form (C0 8A for a line feed), a
+// surrogate or a value above U+10FFFF.
+size_t Utf8SequenceLength(std::string_view utf8, size_t at);
+// Whether the whole text is well-formed UTF-8.
+bool IsValidUtf8(std::string_view utf8);
+
+// Decodes UTF-8; a byte that does not start a well-formed sequence is taken as the character of
+// the same code (Latin-1), so that no input is ever lost or throws, and no malformed sequence
+// ever turns into a character it only pretends to be (an overlong line feed stays two
+// characters, neither of them a line feed).
 std::u32string DecodeUtf8(std::string_view utf8);
 void AppendUtf8(std::string& out, char32_t code);
 std::string EncodeUtf8(std::u32string_view text);

@@ -57,8 +57,9 @@ void AppendChar(std::string& out, char32_t c) {
         out += static_cast<char>(c);
     } else if (c == U'\t') {
         out += "\\tab ";
-    } else if (c < 0x20) {
-        // Other control characters have nothing to show; line ends are handled by the blocks.
+    } else if (c < 0x20 || c == 0x7F) {
+        // Other control characters (DEL too) have nothing to show; line ends are handled by the
+        // blocks.
     } else if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (const int code = base::Cp1251Code(c); code >= 0) {
@@ -123,6 +124,16 @@ std::vector<Piece> SplitPieces(TextView s) {
 
 void AppendInline(std::string& out, TextView s) {
     const std::vector<Piece> pieces = SplitPieces(s);
+    // Where the last mark of each kind that can close stands: a closer follows piece i when it
+    // stands after i (found once, so a long run of marks costs no more than its length).
+    size_t lastCloser[3] = {0, 0, 0};
+    bool anyCloser[3] = {false, false, false};
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].kind != Piece::kText && pieces[i].canClose) {
+            lastCloser[pieces[i].kind] = i;
+            anyCloser[pieces[i].kind] = true;
+        }
+    }
     bool bold = false;
     bool italic = false;
     for (size_t i = 0; i < pieces.size(); ++i) {
@@ -134,8 +145,7 @@ void AppendInline(std::string& out, TextView s) {
         bool& on = piece.kind == Piece::kBold ? bold : italic;
         const char* word = piece.kind == Piece::kBold ? "\\b" : "\\i";
         const auto closerFollows = [&] {
-            return std::any_of(pieces.begin() + static_cast<std::ptrdiff_t>(i) + 1, pieces.end(),
-                               [&](const Piece& p) { return p.kind == piece.kind && p.canClose; });
+            return anyCloser[piece.kind] && lastCloser[piece.kind] > i;
         };
         if (on && piece.canClose) {
             out += word;
@@ -322,30 +332,10 @@ void AppendTable(std::string& out, const Block& table) {
 std::string SourceProblem(std::string_view utf8) {
     int line = 1;
     for (size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c == '\n') ++line;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        const int length = c >= 0xC2 && c <= 0xDF   ? 2
-                           : c >= 0xE0 && c <= 0xEF ? 3
-                           : c >= 0xF0 && c <= 0xF4 ? 4
-                                                    : 0;
-        bool valid = length > 0 && i + static_cast<size_t>(length) <= utf8.size();
-        for (int k = 1; valid && k < length; ++k) {
-            valid = (static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]) & 0xC0) == 0x80;
-        }
-        if (valid && length > 2) {
-            // No overlong forms, no surrogates, nothing above U+10FFFF.
-            const unsigned char second = static_cast<unsigned char>(utf8[i + 1]);
-            if (c == 0xE0 && second < 0xA0) valid = false;
-            if (c == 0xED && second > 0x9F) valid = false;
-            if (c == 0xF0 && second < 0x90) valid = false;
-            if (c == 0xF4 && second > 0x8F) valid = false;
-        }
-        if (!valid) return "line " + std::to_string(line) + ": the text is not UTF-8";
-        i += static_cast<size_t>(length);
+        if (utf8[i] == '\n') ++line;
+        const size_t length = base::Utf8SequenceLength(utf8, i);
+        if (length == 0) return "line " + std::to_string(line) + ": the text is not UTF-8";
+        i += length;
     }
     return "";
 }

@@ -248,7 +248,7 @@ void Reader::Character(char32_t c) {
         case Destination::FontTable:
             if (c == ';') {
                 CommitFont();
-            } else if (c >= 0x20 && fontEntry_.name.size() < kMaxFontName) {
+            } else if (c >= 0x20 && c != 0x7F && fontEntry_.name.size() < kMaxFontName) {
                 base::AppendUtf8(fontEntry_.name, c);
             }
             return;
@@ -274,9 +274,11 @@ void Reader::Byte(unsigned char byte) {
     if (state.destination == Destination::Skip || state.destination == Destination::ColourTable)
         return;
     if (state.destination == Destination::FontTable) {
+        // An escaped ";" belongs to the name; control characters never do.
         const int codePage = fontEntry_.charset == 204 ? 1251 : codePage_;
-        if (fontEntry_.name.size() < kMaxFontName)
-            base::AppendUtf8(fontEntry_.name, CodePageChar(codePage, byte));
+        const char32_t c = CodePageChar(codePage, byte);
+        if (c >= 0x20 && c != 0x7F && fontEntry_.name.size() < kMaxFontName)
+            base::AppendUtf8(fontEntry_.name, c);
         return;
     }
     const int codePage = CodePageOfCurrentFont();
@@ -382,6 +384,30 @@ void Reader::ControlWord(std::string_view word, std::optional<int64_t> parameter
     }
     if (state.destination == Destination::Skip) return;
 
+    // Unicode characters count in the font table as in the text: a font's name may need them.
+    if (word == "uc") {
+        state.unicodeSkip = Clamp(value, 0, kMaxUnicodeSkip);
+    } else if (word == "u") {
+        int64_t code = value;
+        if (code < 0) code += 65536;
+        char32_t c = code >= 0 && code <= 0xFFFF ? static_cast<char32_t>(code) : U'\uFFFD';
+        if (c >= 0xD800 && c < 0xDC00) {
+            highSurrogate_ = c;
+            c = 0;
+        } else if (c >= 0xDC00 && c < 0xE000) {
+            c = highSurrogate_ ? 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (c - 0xDC00) : 0;
+            highSurrogate_ = 0;
+        }
+        if (c != 0) {
+            const int skip = state.unicodeSkip;
+            fallbackToSkip_ = 0;
+            Character(c);
+            fallbackToSkip_ = skip;
+        } else {
+            fallbackToSkip_ = state.unicodeSkip;
+        }
+        return;
+    }
     if (state.destination == Destination::FontTable) {
         if (word == "f") {
             CommitFont();
@@ -436,28 +462,6 @@ void Reader::ControlWord(std::string_view word, std::optional<int64_t> parameter
         chars.font = Clamp(value, 0, 1'000'000);
     } else if (word == "cf") {
         chars.colour = Clamp(value, 0, 1'000'000);
-    } else if (word == "uc") {
-        state.unicodeSkip = Clamp(value, 0, kMaxUnicodeSkip);
-    } else if (word == "u") {
-        int64_t code = value;
-        if (code < 0) code += 65536;
-        char32_t c = code >= 0 && code <= 0xFFFF ? static_cast<char32_t>(code) : U'\uFFFD';
-        if (c >= 0xD800 && c < 0xDC00) {
-            highSurrogate_ = c;
-            c = 0;
-        } else if (c >= 0xDC00 && c < 0xE000) {
-            c = highSurrogate_ ? 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (c - 0xDC00) : 0;
-            highSurrogate_ = 0;
-        }
-        if (c != 0) {
-            const int skip = state.unicodeSkip;
-            fallbackToSkip_ = 0;
-            Character(c);
-            fallbackToSkip_ = skip;
-        } else {
-            fallbackToSkip_ = state.unicodeSkip;
-        }
-        return;
     }
     // Special characters
     else if (word == "tab") {

@@ -29,7 +29,8 @@ class Writer {
         out += "{\\fonttbl";
         for (const auto& [name, number] : fonts_) {
             out += "{\\f" + std::to_string(number) + "\\fnil\\fcharset204 ";
-            AppendText(out, base::DecodeUtf8(name));
+            // ";" ends a font's entry, so one that belongs to the name is escaped.
+            AppendText(out, base::DecodeUtf8(name), true);
             out += ";}";
         }
         out += "}\n{\\colortbl;";
@@ -95,9 +96,11 @@ class Writer {
                "?";
     }
 
-    static void AppendText(std::string& out, const std::u32string& text) {
+    static void AppendText(std::string& out, const std::u32string& text, bool fontName = false) {
         for (const char32_t c : text) {
-            if (c == '\\' || c == '{' || c == '}') {
+            if (fontName && c == ';') {
+                AppendByteEscape(out, static_cast<unsigned char>(c));
+            } else if (c == '\\' || c == '{' || c == '}') {
                 out += '\\';
                 out += static_cast<char>(c);
             } else if (c == '\t') {

@@ -1,6 +1,7 @@
 #include "text/catalogue.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "base/failure.h"
@@ -45,18 +46,23 @@ std::vector<EmbeddedFile> FilesUnder(std::string_view folder) {
     return files;
 }
 
-struct BuiltinTexts {
+// The catalogue's tables, joined from their files; the catalogue keeps the only copy.
+std::map<int, std::string> BuiltinTables() {
     std::map<int, std::string> tables;
+    for (const EmbeddedFile& file : FilesUnder("catalogue/")) {
+        const std::string_view name = file.path.substr(std::string_view("catalogue/").size());
+        if (name.size() < 3) continue;
+        const int table = std::stoi(std::string(name.substr(0, 3)));
+        tables[table] += JoinLines(file.data);
+    }
+    return tables;
+}
+
+struct BuiltinTexts {
     std::string slots[10];
     std::map<std::string, std::string, std::less<>> forms;  // "form.control" -> caption
 
     BuiltinTexts() {
-        for (const EmbeddedFile& file : FilesUnder("catalogue/")) {
-            const std::string_view name = file.path.substr(std::string_view("catalogue/").size());
-            if (name.size() < 3) continue;
-            const int table = std::stoi(std::string(name.substr(0, 3)));
-            tables[table] += JoinLines(file.data);
-        }
         for (const EmbeddedFile& file : FilesUnder("buffer/slot_")) {
             const int slot =
                 std::stoi(std::string(file.path.substr(std::string_view("buffer/slot_").size())));
@@ -111,30 +117,48 @@ std::string GetListItem(std::string_view list, int n) {
     return ReplaceBreaks(start <= end ? list.substr(start, end - start) : std::string_view{});
 }
 
-Catalogue::Catalogue(std::map<int, std::string> tables) : tables_(std::move(tables)) {}
+Catalogue::Catalogue(std::map<int, std::string> tables) {
+    for (auto& [index, text] : tables) tables_[index].text = std::move(text);
+}
+
+void Catalogue::Index(Indexed& table) {
+    // A table of no more bytes than the limit has no more characters either.
+    table.tooLong =
+        table.text.size() > kMaxTableChars && base::CharLength(table.text) > kMaxTableChars;
+    const std::string_view all = table.text;
+    for (size_t at = all.find('^'); at != std::string_view::npos;) {
+        const size_t next = all.find('^', at + 1);
+        const size_t end = next == std::string_view::npos ? all.size() : next;
+        const std::string_view entry = all.substr(at + 1, end - at - 1);
+        const size_t tilde = entry.find('~');
+        if (tilde != std::string_view::npos) {
+            table.entries.emplace(entry.substr(0, tilde), entry.substr(tilde + 1));
+        }
+        at = next;
+    }
+}
 
 const std::string& Catalogue::Table(int index) const {
     static const std::string empty;
     const auto it = tables_.find(index);
-    return it == tables_.end() ? empty : it->second;
+    return it == tables_.end() ? empty : it->second.text;
 }
 
 std::string Catalogue::Text(long key) const {
     const long index = key / 1000;
     if (index < 0 || index >= kTables) throw base::SubscriptOutOfRange();
-    const std::string& table = Table(static_cast<int>(index));
-    if (base::CharLength(table) > kMaxTableChars) throw base::Overflow();
-    const std::string marker = "^" + std::to_string(key) + "~";
-    const size_t at = table.find(marker);
-    if (at == std::string::npos) return "?" + std::to_string(key) + "?";
-    const size_t start = at + marker.size();
-    const size_t next = table.find('^', at + 1);
-    const size_t end = next == std::string::npos ? table.size() : next;
-    return ReplaceBreaks(std::string_view(table).substr(start, end - start));
+    const std::string name = std::to_string(key);
+    const auto table = tables_.find(static_cast<int>(index));
+    if (table == tables_.end()) return "?" + name + "?";
+    std::call_once(table->second.indexed, Index, std::ref(table->second));
+    if (table->second.tooLong) throw base::Overflow();
+    const auto entry = table->second.entries.find(name);
+    if (entry == table->second.entries.end()) return "?" + name + "?";
+    return ReplaceBreaks(entry->second);
 }
 
 const Catalogue& BuiltinCatalogue() {
-    static const Catalogue catalogue(Builtin().tables);
+    static const Catalogue catalogue(BuiltinTables());
     return catalogue;
 }
 

@@ -2,8 +2,11 @@
 // The text tables: numbered message lists ("^1Плохо^2Удовл.") and the keyed catalogue
 // ("^11000~Title^11001~Introduction"). Every text the program shows is cut out of them.
 #include <map>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace text {
 
@@ -24,6 +27,7 @@ class Catalogue {
     static constexpr int kTables = 100;
     static constexpr size_t kMaxTableChars = 32767;
 
+    // Each table is indexed once, at its first look-up; a look-up then costs one hash of the key.
     explicit Catalogue(std::map<int, std::string> tables);
     // The text of key with breaks replaced, or "?key?" (no replacement) when the key is absent.
     // A table outside 0..99 or longer than 32,767 characters is a run-time failure.
@@ -32,7 +36,16 @@ class Catalogue {
     const std::string& Table(int index) const;
 
   private:
-    std::map<int, std::string> tables_;
+    struct Indexed {
+        std::string text;
+        std::once_flag indexed;
+        bool tooLong = false;
+        // "^key~": the key as written -> its text, up to the next "^"; the first of a key counts.
+        std::unordered_map<std::string_view, std::string_view> entries;
+    };
+    static void Index(Indexed& table);
+    // Tables are never added or removed after construction; the index of each is made once.
+    mutable std::map<int, Indexed> tables_;
 };
 
 // The catalogue compiled into the program.

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace users {
@@ -16,7 +17,17 @@ struct ReplaceResult {
 
 // Writes bytes as the new content of file. An existing file keeps its permission bits; a new one
 // gets newFileMode. On failure the old file is untouched and no temporary file is left.
+//
+// The temporary file (".<name>.XXXXXX", a full copy of the new content) is locked by its writer
+// from the moment it exists until it has taken the file's place or is removed: one that nobody
+// holds locked was left by a writer that was killed or lost its power.
 ReplaceResult ReplaceFileContent(const std::filesystem::path& file, std::string_view bytes,
                                  mode_t newFileMode = 0600);
+
+// Removes the temporary files of ReplaceFileContent in the directory that no living writer holds
+// (the leftovers of writers that were killed), for the files whose names isReplaced accepts;
+// returns how many were removed.
+int RemoveStaleTemporaryFiles(const std::filesystem::path& directory,
+                              const std::function<bool(std::string_view)>& isReplaced);
 
 }  // namespace users

@@ -1,5 +1,6 @@
 #include "users/ini_document.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/text_codec.h"
@@ -9,7 +10,9 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kLf = "\n";
+constexpr std::string_view kCr = "\r";
 constexpr std::string_view kNoEnding = "";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -37,16 +40,30 @@ const std::array<unsigned char, 256>& UpperTable() {
 
 }  // namespace
 
-std::string FoldCase(std::string_view cp1251) {
-    const auto& upper = UpperTable();
-    std::string folded(cp1251);
+namespace {
+
+const std::array<unsigned char, 256>& AsciiUpperTable() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 32 : b);
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+std::string FoldCase(std::string_view name, bool utf8) {
+    const auto& upper = utf8 ? AsciiUpperTable() : UpperTable();
+    std::string folded(name);
     for (char& c : folded) c = static_cast<char>(upper[static_cast<unsigned char>(c)]);
     return folded;
 }
 
-bool EqualFolded(std::string_view a, std::string_view b) {
+bool EqualFolded(std::string_view a, std::string_view b, bool utf8) {
     if (a.size() != b.size()) return false;
-    const auto& upper = UpperTable();
+    const auto& upper = utf8 ? AsciiUpperTable() : UpperTable();
     for (size_t i = 0; i < a.size(); ++i) {
         if (upper[static_cast<unsigned char>(a[i])] != upper[static_cast<unsigned char>(b[i])])
             return false;
@@ -79,8 +96,36 @@ IniDocument::Line IniDocument::ParseLine(std::string_view text, std::string_view
     return line;
 }
 
+bool IniDocument::LooksLikeUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) return true;
+    const auto high =
+        std::find_if(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    if (high == bytes.end()) return false;
+    const size_t at = static_cast<size_t>(high - bytes.begin());
+    const size_t lineStart = bytes.rfind('\n', at);
+    const size_t start = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+    return base::IsValidUtf8(bytes.substr(start, bytes.find('\n', at) - start));
+}
+
+std::optional<std::string_view> IniDocument::HeaderName(std::string_view line) {
+    const Line parsed = ParseLine(line, kNoEnding);
+    if (parsed.kind != Kind::Header) return std::nullopt;
+    return parsed.key;
+}
+
 IniDocument::IniDocument(std::string bytes) {
-    const std::string_view data = Keep(std::move(bytes));
+    const bool utf8 = LooksLikeUtf8(bytes);
+    *this = IniDocument(std::move(bytes), utf8);
+}
+
+IniDocument::IniDocument(std::string bytes, bool utf8) {
+    std::string_view data = Keep(std::move(bytes));
+    utf8_ = utf8;
+    if (data.starts_with(kByteOrderMark)) {
+        mark_ = data.substr(0, kByteOrderMark.size());
+        data.remove_prefix(kByteOrderMark.size());
+    }
+    mixed_ = utf8_ && !base::IsValidUtf8(data);
     sections_.emplace_back();
     bool newlineKnown = false;
     size_t pos = 0;
@@ -90,6 +135,11 @@ IniDocument::IniDocument(std::string bytes) {
         if (lf == std::string_view::npos) {
             text = data.substr(pos);
             ending = kNoEnding;
+            // A carriage return that ends the file ends its last line; it is kept as such.
+            if (text.back() == '\r') {
+                text.remove_suffix(1);
+                ending = kCr;
+            }
             pos = data.size();
         } else {
             text = data.substr(pos, lf - pos);
@@ -104,7 +154,7 @@ IniDocument::IniDocument(std::string bytes) {
         Line line = ParseLine(text, ending);
         if (line.kind == Kind::Header) {
             sections_.push_back(Section{line.key, {}});
-            index_.emplace(FoldCase(line.key), sections_.size() - 1);
+            index_.emplace(FoldCase(line.key, utf8_), sections_.size() - 1);
         }
         sections_.back().lines.push_back(line);
     }
@@ -116,7 +166,7 @@ std::string_view IniDocument::Keep(std::string text) {
 }
 
 int IniDocument::FindSection(std::string_view name) const {
-    const auto it = index_.find(FoldCase(name));
+    const auto it = index_.find(FoldCase(name, utf8_));
     return it == index_.end() ? -1 : static_cast<int>(it->second);
 }
 
@@ -130,7 +180,7 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     const int index = FindSection(section);
     if (index < 0) return std::nullopt;
     for (const Line& line : sections_[index].lines) {
-        if (line.kind == Kind::Entry && EqualFolded(line.key, key)) {
+        if (line.kind == Kind::Entry && EqualFolded(line.key, key, utf8_)) {
             return TrimBlanks(line.text.substr(line.valueStart));
         }
     }
@@ -143,7 +193,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         // A new section at the end of the file; the last line gets its line end if it had none.
         for (auto it = sections_.rbegin(); it != sections_.rend(); ++it) {
             if (it->lines.empty()) continue;
-            if (it->lines.back().ending.empty()) it->lines.back().ending = newline_;
+            std::string_view& ending = it->lines.back().ending;
+            if (ending.empty() || ending == kCr) ending = newline_;
             break;
         }
         std::string header = "[";
@@ -152,14 +203,14 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         sections_.push_back(
             Section{headerText.substr(1, section.size()), {ParseLine(headerText, newline_)}});
         index = static_cast<int>(sections_.size() - 1);
-        index_.emplace(FoldCase(section), static_cast<size_t>(index));
+        index_.emplace(FoldCase(section, utf8_), static_cast<size_t>(index));
     }
     std::vector<Line>& lines = sections_[index].lines;
     size_t insertAt = index == 0 ? 0 : 1;  // after the header when the section has no entry
     for (size_t i = 0; i < lines.size(); ++i) {
         Line& line = lines[i];
         if (line.kind != Kind::Entry) continue;
-        if (EqualFolded(line.key, key)) {
+        if (EqualFolded(line.key, key, utf8_)) {
             std::string text(line.text.substr(0, line.valueStart));
             text.append(value);
             line = ParseLine(Keep(std::move(text)), line.ending);
@@ -167,7 +218,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         }
         insertAt = i + 1;
     }
-    if (insertAt > 0 && lines[insertAt - 1].ending.empty()) lines[insertAt - 1].ending = newline_;
+    if (insertAt > 0 && (lines[insertAt - 1].ending.empty() || lines[insertAt - 1].ending == kCr))
+        lines[insertAt - 1].ending = newline_;
     std::string text(key);
     text.append("=").append(value);
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
@@ -179,8 +231,8 @@ std::string IniDocument::Bytes() const {
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) size += line.text.size() + line.ending.size();
     }
-    std::string bytes;
-    bytes.reserve(size);
+    std::string bytes(mark_);
+    bytes.reserve(mark_.size() + size);
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) bytes.append(line.text).append(line.ending);
     }

@@ -11,7 +11,9 @@
 // - section and key names are matched without regard to letter case (Latin and Cyrillic);
 // - the first section of a name and the first entry of a key in it are the ones used;
 // - lines starting with ";" or "#" are comments.
-// All names and values passed in and out are Windows-1251 bytes.
+// All names and values passed in and out are bytes of the file's own encoding: Windows-1251, or
+// UTF-8 for a file saved that way by an editor (IsUtf8). A UTF-8 byte-order mark at the start of
+// the file is kept and does not belong to the first line.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -26,6 +28,8 @@ class IniDocument {
   public:
     IniDocument() : IniDocument(std::string()) {}
     explicit IniDocument(std::string bytes);
+    // A part of a file whose encoding the whole has decided.
+    IniDocument(std::string bytes, bool utf8);
 
     // The value of key in section with blanks around it dropped, or nullopt when the section or
     // the key is absent.
@@ -42,12 +46,26 @@ class IniDocument {
     // The whole file.
     std::string Bytes() const;
 
+    // Whether the file is UTF-8 rather than Windows-1251: it begins with the UTF-8 byte-order
+    // mark, or its first line with a byte beyond ASCII is well-formed UTF-8 (a line of
+    // Windows-1251 letters almost never is). Decided by that line, a file read only as far as a
+    // section is taken the same way as the whole file.
+    bool IsUtf8() const { return utf8_; }
+    static bool LooksLikeUtf8(std::string_view bytes);
+    // A UTF-8 file with bytes elsewhere that are not UTF-8: it has no one encoding that a write
+    // could keep.
+    bool IsMixed() const { return mixed_; }
+
+    // The name of the section a line starts (the line without its line end), or nullopt when it
+    // starts none.
+    static std::optional<std::string_view> HeaderName(std::string_view line);
+
   private:
     enum class Kind : uint8_t { Other, Header, Entry };
     struct Line {
         std::string_view text;  // without its line end
-        std::string_view
-            ending;  // "\r\n", "\n" or "" (the last line of a file without final line end)
+        // "\r\n", "\n", or for the last line of a file without a final line feed "\r" or "".
+        std::string_view ending;
         Kind kind = Kind::Other;
         std::string_view key;     // Entry: the name, blanks dropped
         uint32_t valueStart = 0;  // Entry: offset of the value in text (just after "=")
@@ -65,10 +83,14 @@ class IniDocument {
     std::vector<Section> sections_;                  // [0]: lines before the first section
     std::unordered_map<std::string, size_t> index_;  // folded name -> first such section
     std::string_view newline_ = "\r\n";              // line end of new lines
+    std::string_view mark_;                          // the byte-order mark, when there is one
+    bool utf8_ = false;
+    bool mixed_ = false;
 };
 
-// A name with its letters folded to upper case (Windows-1251 bytes), for matching names.
-std::string FoldCase(std::string_view cp1251);
-bool EqualFolded(std::string_view a, std::string_view b);
+// A name with its letters folded to upper case, for matching names: Latin and Cyrillic letters
+// of Windows-1251 bytes, or Latin letters only of UTF-8 (utf8).
+std::string FoldCase(std::string_view name, bool utf8 = false);
+bool EqualFolded(std::string_view a, std::string_view b, bool utf8 = false);
 
 }  // namespace users

@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
 
 #include "base/text_codec.h"
+#include "text/catalogue.h"
 #include "users/file_replace.h"
 #include "users/ini_document.h"
 
@@ -100,7 +102,7 @@ ParsedFiles& Parsed() {
     return parsed;
 }
 
-enum class FileState { Present, Absent, Unreadable };
+enum class FileState { Present, Absent, Unreadable, Folder };
 
 struct Loaded {
     FileState state = FileState::Absent;
@@ -126,7 +128,8 @@ bool ReadMore(int fd, std::string& into, size_t limit, bool& end) {
     size_t got = 0;
     end = false;
     while (limit == 0 || got < limit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const size_t want = limit == 0 ? sizeof buffer : std::min(sizeof buffer, limit - got);
+        const ssize_t n = ::read(fd, buffer, want);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -147,7 +150,8 @@ Loaded Load(const std::string& file) {
         if (errno == ENOENT || errno == ENOTDIR) return {FileState::Absent, errno, nullptr};
         return {FileState::Unreadable, errno, nullptr};
     }
-    if (!S_ISREG(s.st_mode)) return {FileState::Unreadable, EISDIR, nullptr};
+    if (S_ISDIR(s.st_mode)) return {FileState::Folder, EISDIR, nullptr};
+    if (!S_ISREG(s.st_mode)) return {FileState::Unreadable, EINVAL, nullptr};
     if (auto document = Parsed().Get(file, StampOf(s))) return {FileState::Present, 0, document};
 
     const int64_t readAt = NowNanoseconds();
@@ -163,17 +167,54 @@ Loaded Load(const std::string& file) {
     return {FileState::Present, 0, document};
 }
 
-std::string ValueText(std::optional<std::string_view> raw, std::string_view defaultValue) {
+// A value as the program sees it: UTF-8, at most kMaxValueChars characters. A UTF-8 profile's
+// value is taken as it stands unless it is malformed (then its bytes are Windows-1251 letters).
+std::string ValueText(std::optional<std::string_view> raw, std::string_view defaultValue,
+                      bool utf8) {
     if (!raw) return std::string(defaultValue);
+    if (utf8 && base::IsValidUtf8(*raw)) return base::CharLeft(*raw, kMaxValueChars);
     return base::Cp1251ToUtf8(raw->substr(0, kMaxValueChars));
 }
 
-std::string OneLine(std::string_view value) {
-    std::string line(value);
-    for (char& c : line) {
+// Program text as bytes of a file in the given encoding; nullopt when the file cannot hold it.
+std::optional<std::string> FileBytes(std::string_view utf8Text, bool utf8File) {
+    if (!base::IsValidUtf8(utf8Text)) return std::nullopt;
+    if (utf8File) return std::string(utf8Text);
+    return base::Utf8ToCp1251(utf8Text);
+}
+
+// Every CR and every LF becomes a blank, in the bytes that go into the file: no byte sequence of
+// the text can become a line end afterwards.
+void MakeOneLine(std::string& bytes) {
+    for (char& c : bytes) {
         if (c == '\r' || c == '\n') c = ' ';
     }
-    return line;
+}
+
+// Whether a section or key name can stand in the file and be found there again: not empty, no
+// blank at its ends (they are dropped when the file is read), no control character; a section
+// name without "]", a key without "=" and not starting as a section, a comment or a blank.
+bool UsableName(std::string_view name, bool isSection) {
+    if (name.empty() || name.front() == ' ' || name.front() == '\t' || name.back() == ' ' ||
+        name.back() == '\t') {
+        return false;
+    }
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return false;
+        if (isSection && c == ']') return false;
+        if (!isSection && c == '=') return false;
+    }
+    if (!isSection && (name.front() == '[' || name.front() == ';' || name.front() == '#'))
+        return false;
+    return true;
+}
+
+std::string Reason(int item, std::string_view subject = {}) {
+    std::string reason = text::GetListItem(text::FormText("profiles", "WriteReasons"), item);
+    if (const size_t at = reason.find("%1"); at != std::string::npos)
+        reason.replace(at, 2, subject);
+    return reason;
 }
 
 std::string ErrorReason(int error) {
@@ -206,46 +247,83 @@ WriteResult Failure(int error, std::string reason) { return {false, error, std::
 
 std::string ReadIni(const std::string& file, std::string_view section, std::string_view key,
                     std::string_view defaultValue) {
-    const auto sectionBytes = base::Utf8ToCp1251(section);
-    const auto keyBytes = base::Utf8ToCp1251(key);
-    if (!sectionBytes || !keyBytes) return std::string(defaultValue);
     const Loaded loaded = Load(file);
     if (!loaded.document) return std::string(defaultValue);
-    return ValueText(loaded.document->Find(*sectionBytes, *keyBytes), defaultValue);
+    const bool utf8 = loaded.document->IsUtf8();
+    const auto sectionBytes = FileBytes(section, utf8);
+    const auto keyBytes = FileBytes(key, utf8);
+    if (!sectionBytes || !keyBytes) return std::string(defaultValue);
+    return ValueText(loaded.document->Find(*sectionBytes, *keyBytes), defaultValue, utf8);
 }
 
 std::vector<std::string> ReadIniSection(const std::string& file, std::string_view section,
                                         const std::vector<std::string_view>& keys,
                                         std::string_view defaultValue) {
     std::vector<std::string> values(keys.size(), std::string(defaultValue));
-    const auto sectionBytes = base::Utf8ToCp1251(section);
-    if (!sectionBytes) return values;
-    auto answer = [&](const IniDocument& document) {
+    auto answer = [&](const IniDocument& document, bool utf8) {
+        const auto sectionBytes = FileBytes(section, utf8);
+        if (!sectionBytes) return values;
         for (size_t i = 0; i < keys.size(); ++i) {
-            if (const auto keyBytes = base::Utf8ToCp1251(keys[i])) {
-                values[i] = ValueText(document.Find(*sectionBytes, *keyBytes), defaultValue);
+            if (const auto keyBytes = FileBytes(keys[i], utf8)) {
+                values[i] = ValueText(document.Find(*sectionBytes, *keyBytes), defaultValue, utf8);
             }
         }
         return values;
     };
 
-    struct stat s {};
-    if (::stat(file.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return values;
-    if (auto document = Parsed().Get(file, StampOf(s))) return answer(*document);
-
     const Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return values;
+    struct stat s {};
+    if (::fstat(fd.get(), &s) != 0 || !S_ISREG(s.st_mode)) return values;
+    if (auto document = Parsed().Get(file, StampOf(s)))
+        return answer(*document, document->IsUtf8());
+
+    // Lines are looked at once each as the bytes come in, from the first (one kilobyte holds the
+    // settings of every profile this program writes) in growing steps; reading stops at the line
+    // that starts the section after the wanted one.
+    // The file's encoding is decided by its first line beyond ASCII (see IniDocument::IsUtf8);
+    // until then every line is ASCII and reads the same either way.
+    const std::optional<std::string> cp1251Section = base::Utf8ToCp1251(section);
+    std::optional<bool> utf8;
     std::string bytes;
-    for (;;) {
-        bool end = false;
-        if (!ReadMore(fd.get(), bytes, 16384, end)) return values;
-        if (end) return answer(IniDocument(std::move(bytes)));
-        // Only whole lines count; the section is complete once another one has begun after it.
-        const size_t lastLineEnd = bytes.rfind('\n');
-        if (lastLineEnd == std::string::npos) continue;
-        IniDocument prefix(bytes.substr(0, lastLineEnd + 1));
-        if (prefix.SectionIsClosed(*sectionBytes)) return answer(prefix);
+    size_t lineStart = 0;
+    size_t sectionStart = std::string::npos;
+    size_t step = 1024;
+    for (bool end = false; !end;) {
+        if (!ReadMore(fd.get(), bytes, step, end)) return values;
+        step = std::min<size_t>(step * 2, 1 << 20);
+        for (;;) {
+            size_t lineEnd = bytes.find('\n', lineStart);
+            if (lineEnd == std::string::npos) {
+                if (!end || lineStart >= bytes.size()) break;
+                lineEnd = bytes.size();
+            }
+            std::string_view line(bytes.data() + lineStart, lineEnd - lineStart);
+            if (lineStart == 0 && line.starts_with("\xEF\xBB\xBF")) {
+                line.remove_prefix(3);
+                utf8 = true;
+            }
+            if (!utf8 && std::any_of(line.begin(), line.end(), [](char c) { return c & 0x80; }))
+                utf8 = base::IsValidUtf8(line);
+            if (const auto name = IniDocument::HeaderName(line)) {
+                if (sectionStart != std::string::npos) {
+                    bytes.resize(lineStart);
+                    end = true;
+                    break;
+                }
+                const bool matches = utf8.value_or(false)
+                                         ? EqualFolded(*name, section, true)
+                                         : cp1251Section && EqualFolded(*name, *cp1251Section);
+                if (matches) sectionStart = lineStart;
+            }
+            lineStart = lineEnd + 1;
+        }
     }
+    if (sectionStart == std::string::npos) return values;
+    // The section alone, in the encoding of the whole: its header comes first, so it is the
+    // section of that name found.
+    bytes.erase(0, sectionStart);
+    return answer(IniDocument(std::move(bytes), utf8.value_or(false)), utf8.value_or(false));
 }
 
 WriteResult WriteIni(const std::string& file, std::string_view section, std::string_view key,
@@ -254,36 +332,59 @@ WriteResult WriteIni(const std::string& file, std::string_view section, std::str
 }
 
 WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entries) {
-    struct Encoded {
-        std::string section, key, value;
-    };
-    std::vector<Encoded> encoded;
     for (const IniEntry& entry : entries) {
-        const std::string value = OneLine(entry.value);
-        for (const std::string* text : {&entry.section, &entry.key, &value}) {
+        for (const std::string* text : {&entry.section, &entry.key, &entry.value}) {
+            if (!base::IsValidUtf8(*text)) return Failure(EILSEQ, Reason(1));
+        }
+        if (!UsableName(entry.section, true)) return Failure(EINVAL, Reason(2, entry.section));
+        if (!UsableName(entry.key, false)) return Failure(EINVAL, Reason(2, entry.key));
+        for (const std::string* text : {&entry.section, &entry.key, &entry.value}) {
             if (const auto bad = base::FirstCharNotInCp1251(*text)) {
                 return Failure(EILSEQ, "в тексте «" + *text + "» есть знак «" + *bad +
                                            "», который нельзя сохранить в файле профиля");
             }
         }
-        encoded.push_back({*base::Utf8ToCp1251(entry.section), *base::Utf8ToCp1251(entry.key),
-                           *base::Utf8ToCp1251(value)});
     }
 
-    const Loaded loaded = Load(file);
+    // A profile that is a symbolic link is written through to the file it points to; a link to
+    // nothing is not replaced by a file of its own.
+    std::string target = file;
+    struct stat link {};
+    if (::lstat(file.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        std::error_code error;
+        const std::filesystem::path resolved = std::filesystem::canonical(file, error);
+        if (error) {
+            std::error_code readError;
+            const std::filesystem::path pointsTo = std::filesystem::read_symlink(file, readError);
+            const int code = error.value();
+            return Failure(code, code == ENOENT ? Reason(3, pointsTo.string()) : ErrorReason(code));
+        }
+        target = resolved.string();
+    }
+
+    const Loaded loaded = Load(target);
+    if (loaded.state == FileState::Folder) return Failure(EISDIR, ErrorReason(EISDIR));
     if (loaded.state == FileState::Unreadable) {
         // Writing without the old content would lose it.
         return Failure(loaded.error, "прежнее содержание файла не удаётся прочитать");
     }
     IniDocument document = loaded.document ? *loaded.document : IniDocument();
-    for (const Encoded& entry : encoded) document.Set(entry.section, entry.key, entry.value);
+    if (document.IsMixed()) return Failure(EILSEQ, Reason(4));
+    const bool utf8 = document.IsUtf8();
+    for (const IniEntry& entry : entries) {
+        std::string value = *FileBytes(entry.value, utf8);
+        MakeOneLine(value);
+        document.Set(*FileBytes(entry.section, utf8), *FileBytes(entry.key, utf8), value);
+    }
     std::string bytes = document.Bytes();
 
-    const ReplaceResult replaced = ReplaceFileContent(file, bytes);
+    const ReplaceResult replaced = ReplaceFileContent(target, bytes);
     if (!replaced.ok()) return Failure(replaced.error, ErrorReason(replaced.error));
     struct stat s {};
     if (::stat(file.c_str(), &s) == 0) {
-        Parsed().Put(file, StampOf(s), std::make_shared<const IniDocument>(std::move(bytes)), 0);
+        auto written = std::make_shared<const IniDocument>(std::move(bytes));
+        Parsed().Put(target, StampOf(s), written, 0);
+        if (target != file) Parsed().Put(file, StampOf(s), written, 0);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 
 #include "base/numbers.h"
 #include "base/text_codec.h"
+#include "users/file_replace.h"
 #include "users/ini_file.h"
 
 namespace users {
@@ -22,8 +23,12 @@ std::string ProfilePath(const std::filesystem::path& programDir, std::string_vie
 
 std::optional<int> ProfileNumber(std::string_view fileName) {
     if (fileName.size() != 11) return std::nullopt;
-    if (base::ToUpper(fileName.substr(0, 4)) != "ZRVI" ||
-        base::ToUpper(fileName.substr(7)) != ".INI") {
+    const auto sameLetters = [](std::string_view name, std::string_view upper) {
+        return std::equal(name.begin(), name.end(), upper.begin(), upper.end(), [](char a, char b) {
+            return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 32) : a) == b;
+        });
+    };
+    if (!sameLetters(fileName.substr(0, 4), "ZRVI") || !sameLetters(fileName.substr(7), ".INI")) {
         return std::nullopt;
     }
     int number = 0;
@@ -35,6 +40,8 @@ std::optional<int> ProfileNumber(std::string_view fileName) {
 }
 
 std::vector<std::string> ListProfileFiles(const std::filesystem::path& programDir) {
+    RemoveStaleTemporaryFiles(
+        programDir, [](std::string_view name) { return ProfileNumber(name).has_value(); });
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(programDir, error), end; !error && it != end;

@@ -35,7 +35,9 @@ std::string ProfilePath(const std::filesystem::path& programDir, std::string_vie
 // ("zrvi003.INI" is 3); nullopt for any other name.
 std::optional<int> ProfileNumber(std::string_view fileName);
 
-// The names of the profile files in the directory, sorted by character code.
+// The names of the profile files in the directory, sorted by character code. The temporary
+// copies that killed writers of profiles left behind (each a whole profile with its password)
+// are removed first.
 std::vector<std::string> ListProfileFiles(const std::filesystem::path& programDir);
 
 struct NewProfile {

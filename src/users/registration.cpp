@@ -29,6 +29,13 @@ std::string NotStorableText(const char* field, const std::string& character, con
            "», который программа не может сохранить.\r\n" + advice;
 }
 
+// The message for a text that is not well-formed UTF-8 (it cannot have come from the keyboard).
+std::string NotText(const char* field) {
+    std::string message = text::FormText("profiles", "NotText");
+    message.replace(message.find("%1"), 2, field);
+    return message;
+}
+
 }  // namespace
 
 AgeRange ProgramAgeRange(int16_t menuChoice) {
@@ -65,6 +72,9 @@ RegistrationCheck CheckRegistration(const RegistrationForm& typed, bool newUser,
     };
     const char* kLetters = "Введите его русскими или латинскими буквами.";
 
+    if (!base::IsValidUtf8(form.lastName)) return refuse(NotText("Фамилия"), Field::LastName);
+    if (!base::IsValidUtf8(form.name)) return refuse(NotText("Имя"), Field::Name);
+    if (!base::IsValidUtf8(form.password)) return refuse(NotText("Пароль"), Field::Password);
     if (form.lastName.empty()) return reject(1, Field::LastName);
     if (const auto bad = base::FirstCharNotInCp1251(form.lastName)) {
         return refuse(

@@ -41,6 +41,25 @@ TEST(Utf8, MalformedBytesAreKeptNotLost) {
     EXPECT_EQ(base::CharLeft("Привет", 3), "При");
 }
 
+TEST(Utf8, MalformedSequencesNeverPassForTheCharacterTheyImitate) {
+    // Overlong line feeds, a surrogate and a value above U+10FFFF: each byte stays a character of
+    // its own, none of them a line feed.
+    for (const std::string& bad :
+         {std::string("\xC0\x8A"), std::string("\xE0\x80\x8A"), std::string("\xF0\x80\x80\x8A"),
+          std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80"), std::string("\xC1\xBF")}) {
+        const std::u32string decoded = base::DecodeUtf8("a" + bad);
+        EXPECT_EQ(decoded.size(), bad.size() + 1) << bad.size();
+        EXPECT_EQ(decoded.find(U'\n'), std::u32string::npos);
+        EXPECT_FALSE(base::IsValidUtf8("a" + bad));
+        EXPECT_EQ(base::Utf8ToCp1251("Ivan" + bad + "DateNum=1"), std::nullopt);
+    }
+    // The largest forms that are well-formed still decode.
+    EXPECT_EQ(base::DecodeUtf8("\xC2\x80\xE0\xA0\x80\xED\x9F\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"),
+              (std::u32string{0x80, 0x800, 0xD7FF, 0x10000, 0x10FFFF}));
+    EXPECT_TRUE(base::IsValidUtf8("Жан-Поль 😀"));
+    EXPECT_FALSE(base::IsValidUtf8("\xD0"));
+}
+
 TEST(Case, UpperAndLowerCoverCyrillic) {
     EXPECT_EQ(base::ToUpper("frmRecom1"), "FRMRECOM1");
     EXPECT_EQ(base::ToUpper("ёжик Юля"), "ЁЖИК ЮЛЯ");

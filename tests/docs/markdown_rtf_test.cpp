@@ -200,6 +200,27 @@ TEST(MarkdownToRtf, MakesBoldAndItalicRunsOnlyFromPairedMarks) {
     EXPECT_EQ(Convert("**один**\n\nдва"), "[b]один[/b]\nдва\n");
 }
 
+TEST(MarkdownToRtf, ALongRunOfMarksWithoutClosersStaysText) {
+    // Every mark could open and none can close: each used to look for a closer to the end, so
+    // this run took minutes (now a blink; the fuzz target keeps such inputs coming).
+    std::string marks;
+    for (int i = 0; i < 60000; ++i) marks += " *x";
+    const std::string rtf = docs::MarkdownToRtf(marks);
+    EXPECT_NE(rtf.find("*x *x"), std::string::npos);
+}
+
+TEST(MarkdownToRtf, ControlCharactersIncludingDeleteNeverReachTheDocument) {
+    const std::string rtf = docs::MarkdownToRtf(
+        "a\x7F"
+        "b\x01"
+        "c\td");
+    EXPECT_TRUE(std::all_of(rtf.begin(), rtf.end(), [](char c) {
+        return c >= 0x20 || c == '\n' || c == '\r';
+    })) << rtf;
+    EXPECT_EQ(rtf.find('\x7F'), std::string::npos);
+    EXPECT_NE(rtf.find("abc"), std::string::npos);
+}
+
 TEST(MarkdownToRtf, MakesRealTablesWithAnOptionalBoldHeader) {
     const std::string rtf = MarkdownToRtf(
         "Перед таблицей.\n"

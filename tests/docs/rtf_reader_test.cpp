@@ -218,6 +218,21 @@ TEST(RtfReaderFiles, WritingADocumentAndReadingItBackGivesTheSameDocument) {
     }
 }
 
+TEST(RtfReaderFiles, FontNamesBeyondAsciiSurviveWritingAndReading) {
+    // A font named by \u escapes, one with an escaped ";" and one with control bytes in its name.
+    const RtfDocument doc = docs::ReadRtf(
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl"
+        "{\\f1\\fnil\\fcharset0 \\u1058?\\u1080?mes \\u381?\\u381?;}"
+        "{\\f2\\fnil\\fcharset204 A\\'3bB;}"
+        "{\\f3\\fnil Co\\'01\\'09de;}}"
+        "\\f1 one \\f2 two \\f3 three\\par}");
+    ASSERT_TRUE(FormatOf(doc, "one"));
+    EXPECT_EQ(FormatOf(doc, "one")->font, "Тиmes ŽŽ");
+    EXPECT_EQ(FormatOf(doc, "two")->font, "A;B");
+    EXPECT_EQ(FormatOf(doc, "three")->font, "Code");
+    EXPECT_EQ(docs::ReadRtf(docs::WriteRtf(doc)), doc);
+}
+
 // --- The RTF language -------------------------------------------------------------------------
 
 TEST(RtfReader, GroupsScopeCharacterFormattingAndPlainResetsIt) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+
 #include "base/failure.h"
 
 namespace {
@@ -52,6 +53,21 @@ TEST(Catalogue, ATableOutsideTheHolderOrTooLongIsARunTimeFailure) {
     EXPECT_THROW(catalogue.Text(-1000), base::RuntimeFailure);
     EXPECT_THROW(text::GetBufText(10), base::RuntimeFailure);
     EXPECT_THROW(text::GetBufText(-1), base::RuntimeFailure);
+}
+
+TEST(Catalogue, ATableNearItsLimitAnswersEveryLookUpAlike) {
+    // A table near its limit, looked up many times (the cost of a look-up is measured by the
+    // catalogue benchmark).
+    std::map<int, std::string> tables;
+    std::string& table = tables[5];
+    for (int key = 5000; key < 5999 && table.size() < 30000; ++key)
+        table += "^" + std::to_string(key) + "~Текст номер " + std::to_string(key);
+    table += "^5999~последний";
+    const text::Catalogue catalogue(std::move(tables));
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(catalogue.Text(5999), "последний");
+    EXPECT_EQ(catalogue.Text(5000), "Текст номер 5000");
+    EXPECT_EQ(catalogue.Text(5), "?5?");
+    EXPECT_EQ(catalogue.Text(-5), "?-5?");
 }
 
 TEST(BuiltinTexts, HoldTheSharedVocabularyAndProgramHeaders) {

@@ -4,7 +4,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <functional>
 
 #include "support/temp_dir.h"
 #include "users/ini_test_support.h"
@@ -229,6 +232,165 @@ TEST_F(IniFileTest, ASectionIsReadOnlyAsFarAsNeededAndReadsTheSameAsSingleKeys) 
               std::vector<std::string>{"01.01.2001"});
     EXPECT_EQ(users::ReadIniSection(file + ".none", "Settings", {"Name"}, "?"),
               std::vector<std::string>{"?"});
+}
+
+}  // namespace
+
+namespace {
+
+// Bytes this process has read from files so far (Linux: /proc/self/io).
+long long BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value) {
+        if (name == "rchar:") return value;
+    }
+    return -1;
+}
+
+TEST_F(IniFileTest, MalformedUtf8CannotSmuggleLinesOrSectionsIntoAProfile) {
+    const std::string file = Copy("windows_profile.ini");
+    const std::string before = Bytes(file);
+    // Overlong line feeds: taken as line ends after the replacement of CR and LF, they would
+    // write a DateNum of their own that locks the profile.
+    for (const std::string& lineFeed :
+         {std::string("\xC0\x8A"), std::string("\xE0\x80\x8A"), std::string("\xF0\x80\x80\x8A")}) {
+        const users::WriteResult result =
+            WriteIni(file, "Settings", "LastName", "Ivan" + lineFeed + "DateNum=32767");
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.error, EILSEQ);
+        EXPECT_NE(result.reason.find("UTF-8"), std::string::npos) << result.reason;
+        EXPECT_FALSE(WriteIni(file, "Settings", "LastName" + lineFeed + "[Result1]", "x"));
+    }
+    EXPECT_FALSE(WriteIni(file, "Settings", "LastName", "\xED\xA0\x80"));      // a surrogate
+    EXPECT_FALSE(WriteIni(file, "Settings", "LastName", "\xF4\x90\x80\x80"));  // above U+10FFFF
+    EXPECT_EQ(Bytes(file), before);
+    EXPECT_EQ(ReadIni(file, "Settings", "DateNum", "?"), "2");
+
+    // Real line ends inside a value become blanks: a section header stays text of the value.
+    ASSERT_TRUE(WriteIni(file, "Settings", "LastName", "Иванов\r\n[Result1]\rDateNum=1\n"));
+    EXPECT_EQ(ReadIni(file, "Settings", "LastName", "?"), "Иванов  [Result1] DateNum=1");
+    EXPECT_EQ(ReadIni(file, "Settings", "DateNum", "?"), "2");
+    EXPECT_EQ(ReadIni(file, "Result2", "Test101", "?"), "3");
+}
+
+TEST_F(IniFileTest, SectionAndKeyNamesThatWouldBreakTheFileAreRefused) {
+    const std::string file = Copy("windows_profile.ini");
+    const std::string before = Bytes(file);
+    const std::vector<std::pair<std::string, std::string>> broken = {
+        {"", "Key"},           {" Settings", "Key"},
+        {"Settings ", "Key"},  {"Set]tings", "Key"},
+        {"Set\ntings", "Key"}, {"Settings", ""},
+        {"Settings", " Key"},  {"Settings", "Key\t"},
+        {"Settings", "K=ey"},  {"Settings", "[Result9]"},
+        {"Settings", ";Key"},  {"Settings", "#Key"},
+        {"Settings", "K\rey"}, {"Settings", "K\x01y"},
+    };
+    for (const auto& [section, key] : broken) {
+        const users::WriteResult result = WriteIni(file, section, key, "1");
+        EXPECT_FALSE(result) << section << "/" << key;
+        EXPECT_NE(result.reason.find("нельзя записать в файл профиля"), std::string::npos)
+            << result.reason;
+    }
+    // One bad entry among good ones: nothing is written.
+    EXPECT_FALSE(WriteIni(file, {{"Settings", "Name", "Пётр"}, {"Settings", "Na=me", "x"}}));
+    EXPECT_EQ(Bytes(file), before);
+    // Names with inner blanks and Cyrillic letters are fine.
+    ASSERT_TRUE(WriteIni(file, "Мои заметки", "Первая запись", "да"));
+    EXPECT_EQ(ReadIni(file, "мои заметки", "первая запись", "?"), "да");
+}
+
+TEST_F(IniFileTest, AProfileThatIsASymbolicLinkIsWrittenThroughToItsTarget) {
+    fs::create_directory(dir.path() / "store");
+    const std::string target = (dir.path() / "store" / "real.ini").string();
+    Put(target, Fixture("windows_profile.ini"));
+    const fs::path link = dir.path() / "ZRVI001.ini";
+    fs::create_symlink("store/real.ini", link);
+
+    ASSERT_TRUE(WriteIni(link.string(), "Settings", "DateNum", "5"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadIni(target, "Settings", "DateNum", "?"), "5");
+    EXPECT_EQ(ReadIni(link.string(), "Settings", "DateNum", "?"), "5");
+    EXPECT_EQ(ReadIni(link.string(), "Settings", "LastName", "?"), "Щербакова");
+    EXPECT_EQ(fs::directory_iterator(dir.path() / "store")->path().filename(), "real.ini");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "store"), {}), 1);
+
+    // A link to nothing stays as it is, and the user is told where it points.
+    const fs::path dangling = dir.path() / "ZRVI002.ini";
+    fs::create_symlink("store/gone.ini", dangling);
+    const users::WriteResult result = WriteIni(dangling.string(), "Settings", "Name", "Анна");
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.reason.find("store/gone.ini"), std::string::npos) << result.reason;
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_FALSE(fs::exists(dir.path() / "store" / "gone.ini"));
+}
+
+TEST_F(IniFileTest, AFolderInThePlaceOfAProfileIsNamedAsSuch) {
+    const fs::path folder = dir.path() / "ZRVI001.ini";
+    fs::create_directory(folder);
+    const users::WriteResult result = WriteIni(folder.string(), "Settings", "Name", "Анна");
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, EISDIR);
+    EXPECT_EQ(result.reason, "на месте файла профиля находится папка");
+    EXPECT_TRUE(fs::is_directory(folder));
+}
+
+TEST_F(IniFileTest, AFinalCarriageReturnIsALineEndThatAWriteKeeps) {
+    const std::string file = (dir.path() / "ZRVI001.ini").string();
+    Put(file, "[Settings]\r\nDateNum=1\r");
+    EXPECT_EQ(ReadIni(file, "Settings", "DateNum", "?"), "1");
+    ASSERT_TRUE(WriteIni(file, "Settings", "DateNum", "2"));
+    EXPECT_EQ(Bytes(file), "[Settings]\r\nDateNum=2\r");
+    ASSERT_TRUE(WriteIni(file, "Settings", "Sex", "m"));
+    EXPECT_EQ(Bytes(file), "[Settings]\r\nDateNum=2\r\nSex=m\r\n");
+    Put(file, "[Settings]\r\nDateNum=1\r");
+    ASSERT_TRUE(WriteIni(file, "Result1", "Test101", "3"));
+    EXPECT_EQ(Bytes(file), "[Settings]\r\nDateNum=1\r\n[Result1]\r\nTest101=3\r\n");
+}
+
+TEST_F(IniFileTest, AProfileSavedAsUtf8IsReadAsSuchAndStaysUtf8) {
+    for (const std::string mark : {"\xEF\xBB\xBF", ""}) {
+        const std::string file = (dir.path() / "ZRVI001.ini").string();
+        const std::string original = mark +
+                                     "[Settings]\r\nLastName=Щербакова\r\nName=Ёлка\r\n"
+                                     "YearBirth=1965\r\n[Result1]\r\nTest101=3\r\n";
+        Put(file, original);
+        EXPECT_EQ(ReadIni(file, "Settings", "LastName", "?"), "Щербакова");
+        EXPECT_EQ(ReadIni(file, "Settings", "YearBirth", "?"), "1965");
+        EXPECT_EQ(users::ReadIniSection(file, "Settings", {"LastName", "Name"}, "?"),
+                  (std::vector<std::string>{"Щербакова", "Ёлка"}));
+
+        ASSERT_TRUE(WriteIni(file, "Settings", "DateNum", "1"));
+        ASSERT_TRUE(WriteIni(file, "Settings", "Name", "Ольга"));
+        const std::string written = Bytes(file);
+        EXPECT_EQ(written, mark +
+                               "[Settings]\r\nLastName=Щербакова\r\nName=Ольга\r\n"
+                               "YearBirth=1965\r\nDateNum=1\r\n[Result1]\r\nTest101=3\r\n");
+        EXPECT_TRUE(base::IsValidUtf8(written));
+    }
+}
+
+// How fast a late [Settings] is found is measured by the profile benchmark.
+TEST_F(IniFileTest, ASectionReadStopsAtTheEndOfTheSectionAndFindsOneAfterManyRecords) {
+    const std::string file = (dir.path() / "ZRVI001.ini").string();
+    std::string records;
+    for (int i = 1; records.size() < (2 << 20); ++i)
+        records += "[Result" + std::to_string(i) + "]\r\nTest101= 5\r\nDateTest=01.01.2001\r\n";
+    Put(file, Cp("[Settings]\r\nLastName=Яковлева\r\nName=Ольга\r\n") + records);
+    const long long before = BytesReadSoFar();
+    EXPECT_EQ(users::ReadIniSection(file, "Settings", {"LastName", "Name"}, "?"),
+              (std::vector<std::string>{"Яковлева", "Ольга"}));
+    if (before >= 0) {
+        EXPECT_LT(BytesReadSoFar() - before, 16 * 1024);
+    }
+
+    // [Settings] after 20 MB of records.
+    std::string late;
+    while (late.size() < (20 << 20)) late += records;
+    Put(file, late + Cp("[Settings]\r\nLastName=Яковлева\r\nName=Ольга\r\n"));
+    EXPECT_EQ(users::ReadIniSection(file, "Settings", {"LastName", "Name"}, "?"),
+              (std::vector<std::string>{"Яковлева", "Ольга"}));
 }
 
 }  // namespace

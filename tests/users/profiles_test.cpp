@@ -151,4 +151,24 @@ TEST_F(ProfilesTest, TheSamePersonIsFoundByBothNamesAndTheYearOfBirth) {
     EXPECT_EQ(find("?", "?", 1960), "none");
 }
 
+TEST_F(ProfilesTest, AProfileSavedAsUtf8IsListedAndReadWithoutWrongLetters) {
+    const std::string utf8 =
+        "[Settings]\r\nLastName=Щербакова\r\nName=Анна\r\nYearBirth= 1965\r\nSex=f\r\n";
+    initest::Put(dir.path() / "ZRVI001.ini", "\xEF\xBB\xBF" + utf8);
+    initest::Put(dir.path() / "ZRVI002.ini", utf8);
+    Profile("ZRVI003.ini", "[Settings]\r\nLastName=Кузнецов\r\nName=Олег\r\nYearBirth=1950\r\n");
+    const std::vector<users::LoginEntry> list = users::BuildLoginList(dir.path());
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].displayName, "Кузнецов Олег");
+    EXPECT_EQ(list[1].displayName, "Щербакова Анна");
+    EXPECT_EQ(list[2].displayName, "Щербакова Анна");
+    for (const char* name : {"ZRVI001.ini", "ZRVI002.ini"}) {
+        const users::LoadedUser loaded =
+            users::ReadProfileUser((dir.path() / name).string(), name, "Щербакова Анна");
+        ASSERT_TRUE(loaded.ok) << name << ": " << loaded.damage;
+        EXPECT_EQ(loaded.user.yearBirth, 1965);
+        EXPECT_EQ(loaded.user.firstName, "Анна");
+    }
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using users::Field;
@@ -119,6 +121,26 @@ TEST(RegistrationTest, ATextTheProfileCannotHoldIsRefusedNamingTheField) {
         EXPECT_EQ(check.messageItem, 0);
         EXPECT_EQ(check.message.rfind(c.start, 0), 0u) << check.message;
         EXPECT_EQ(check.focus, c.focus);
+    }
+}
+
+TEST(RegistrationTest, BytesThatAreNotUtf8AreRefusedBeforeTheyReachTheProfile) {
+    RegistrationForm lastName = Valid(), name = Valid(), password = Valid();
+    lastName.lastName =
+        "Ivan\xC0\x8A"
+        "DateNum=32767";  // an overlong line feed
+    name.name =
+        "Ma\xAB"
+        "ria";                                       // a stray byte that reads as "«"
+    password.password = "\xED\xA0\x80\xED\xB0\x80";  // surrogates
+    for (const auto& [form, start, focus] :
+         {std::tuple{lastName, "Фамилия содержит байты", Field::LastName},
+          std::tuple{name, "Имя содержит байты", Field::Name},
+          std::tuple{password, "Пароль содержит байты", Field::Password}}) {
+        const RegistrationCheck check = Check(form);
+        EXPECT_EQ(check.outcome, Outcome::Rejected);
+        EXPECT_EQ(check.message.rfind(start, 0), 0u) << check.message;
+        EXPECT_EQ(check.focus, focus);
     }
 }
 

@@ -35,7 +35,7 @@ frmMDI::frmMDI(platform::AppContext& context, QWidget* parent)
       arrange_(new QTimer(this)) {
     setObjectName("frmMDI");
     // Every window of the program carries the program's picture, not the toolkit's stock icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/welcome.png")));
+    QApplication::setWindowIcon(QIcon(WelcomePicture()));
     mdiArea_->setObjectName("mdiArea");
     mdiArea_->setBackground(QColor(0x5b, 0x7f, 0x9e));
     setCentralWidget(mdiArea_);

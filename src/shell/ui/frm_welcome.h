@@ -6,6 +6,7 @@
 #include "platform/app_context.h"
 
 class QLabel;
+class QPixmap;
 
 namespace shell {
 
@@ -34,5 +35,10 @@ class frmWelcome : public QWidget {
 // makes its picture visible and shows it, not modally. The picture is visible from the start as
 // well, so that an opener that only shows the screen still shows it whole.
 void ShowWelcome(platform::AppContext& context);
+
+// The program's picture, decoded once at the size it is shown (150 pixels, or twice that on
+// screens of more than one device pixel per pixel): the welcome screen's picture and every
+// window's icon.
+const QPixmap& WelcomePicture();
 
 }  // namespace shell

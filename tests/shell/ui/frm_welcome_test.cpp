@@ -1,6 +1,8 @@
 #include "shell/ui/frm_welcome.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,12 +32,18 @@ TEST_F(FrmWelcomeTest, StartUpShowsTheWelcomeScreenWithItsPictureAtItsPlace) {
     EXPECT_EQ(frame->windowTitle().toStdString(), "Welcome");
     // Top 20, left 300 twips.
     EXPECT_EQ(frame->pos(), QPoint(20, 1));
-    // The picture compiled into the program, visible and sharp (drawn at twice its size).
+    // The picture compiled into the program, visible and sharp: decoded once, at the size it is
+    // shown on this screen (one device pixel per pixel here), and the windows' icon is the same.
     QLabel* picture = Label("Image1");
     ASSERT_NE(picture, nullptr);
     EXPECT_TRUE(picture->isVisible());
     ASSERT_FALSE(picture->pixmap().isNull());
-    EXPECT_EQ(picture->pixmap().size(), QSize(320, 320));
+    EXPECT_EQ(qApp->devicePixelRatio(), 1.0);
+    EXPECT_EQ(picture->pixmap().size(), QSize(150, 150));
+    EXPECT_EQ(picture->pixmap().devicePixelRatio(), 1.0);
+    EXPECT_EQ(picture->size(), QSize(150, 150));
+    EXPECT_EQ(picture->pixmap().cacheKey(), shell::WelcomePicture().cacheKey());
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(150, 150)});
     // The whole screen fits inside the main window, nothing cut off.
     EXPECT_TRUE(window.mdiArea()->viewport()->rect().contains(frame->geometry()))
         << frame->geometry().height() << " of " << window.mdiArea()->viewport()->height();

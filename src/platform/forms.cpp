@@ -24,7 +24,7 @@ QWidget* Forms::Find(const std::string& name) const {
 QWidget* Forms::Load(const std::string& name) {
     if (QWidget* existing = Find(name)) return existing;
     const auto factory = factories_.find(name);
-    if (factory == factories_.end() || !context_) return nullptr;
+    if (factory == factories_.end() || !factory->second || !context_) return nullptr;
     // Drop entries of screens that have been destroyed meanwhile.
     loaded_.erase(
         std::remove_if(loaded_.begin(), loaded_.end(), [](const auto& e) { return !e.second; }),

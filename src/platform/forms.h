@@ -25,6 +25,7 @@ class Forms {
     void SetContext(AppContext* context) { context_ = context; }
     void SetMdiArea(QMdiArea* area) { mdiArea_ = area; }
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // An empty factory withdraws the screen: loading it then finds nothing.
     void Register(const std::string& name, Factory factory);
     void SetModalRunner(ModalRunner runner) { modalRunner_ = std::move(runner); }
 

@@ -98,6 +98,10 @@ struct SharedState {
     float copiedScore(int testIndex) const { return testRating(10 + testIndex); }
     // A body-mass rating of the results screens.
     float& bodyMassRating() { return testRating(34); }
+    // Program 5: the depression-risk rating (0, 3, 5) its results screen derives from the points
+    // of the two tests and the body mass; its body-mass rating stands in bodyMassClassValue().
+    float& riskRatingValue() { return testRating(35); }
+    float riskRatingValue() const { return testRating(35); }
 };
 
 }  // namespace state

@@ -50,7 +50,24 @@ QLabel* ConclusionScreen::AddLabel(const char* name, Look look) {
 }
 
 QLabel* ConclusionScreen::AddLabel(const QString& name, Look look) {
-    QLabel* label = look == Look::Date ? lblDate : new QLabel(ToQt(Caption(name.toStdString())), this);
+    return AddLabel(name, look, nullptr);
+}
+
+QFrame* ConclusionScreen::AddPanel(const QString& name) {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(name);
+    auto* inside = new QVBoxLayout(panel);
+    inside->setContentsMargins(0, 0, 0, 0);
+    inside->setSpacing(7);
+    panel->hide();
+    layout_->addWidget(panel);
+    return panel;
+}
+
+QLabel* ConclusionScreen::AddLabel(const QString& name, Look look, QFrame* panel) {
+    QWidget* parent = panel ? static_cast<QWidget*>(panel) : this;
+    QLabel* label =
+        look == Look::Date ? lblDate : new QLabel(ToQt(Caption(name.toStdString())), parent);
     label->setObjectName(name);
     label->setWordWrap(look != Look::Date);
     label->setTextFormat(Qt::PlainText);
@@ -82,7 +99,11 @@ QLabel* ConclusionScreen::AddLabel(const QString& name, Look look) {
             break;
     }
     label->setFont(font);
-    layout_->addWidget(label);
+    if (panel) {
+        panel->layout()->addWidget(label);
+    } else {
+        layout_->addWidget(label);
+    }
     return label;
 }
 

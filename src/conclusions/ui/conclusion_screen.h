@@ -25,6 +25,10 @@ class ConclusionScreen : public widgets::ProgramScreen {
     // A label with its design caption, added below everything added so far.
     QLabel* AddLabel(const char* name, Look look);
     QLabel* AddLabel(const QString& name, Look look);
+    // A panel of texts that one rating shows instead of another: added hidden below everything
+    // added so far; labels added with the panel stand inside it, one below the other.
+    QFrame* AddPanel(const QString& name);
+    QLabel* AddLabel(const QString& name, Look look, QFrame* panel);
     void AddLayout(class QLayout* layout);
     // Opening steps 1 and 2: navForward is False; the screen's place in the main window.
     void OpeningSteps();

@@ -39,6 +39,7 @@ constexpr char kViewer[] = "frmRTF";
 constexpr char kFarewell[] = "frmEnd";
 constexpr int kScreenWidth = 596;
 constexpr int kPreparationButtonWidth = 180;
+constexpr int kHeadingWidth = 220;
 
 const state::Program& ProgramNumbered(int program) {
     const state::Program* found = state::ProgramOf(program);
@@ -81,8 +82,9 @@ RecommendationScreen::RecommendationScreen(platform::AppContext& context, int pr
     Label3 = AddText(Place::Introduction, "Label3", true);
 
     for (int k = kFirstHeading; k <= kLastHeading; ++k) {
+        // A long heading wraps rather than pushing the documents beside the list off the screen.
         QLabel* heading = NewLabel(this, "lblRazdel(" + std::to_string(k) + ")", true);
-        heading->setWordWrap(false);
+        heading->setMaximumWidth(kHeadingWidth);
         heading->setStyleSheet(QStringLiteral("color: #7a2e1f;"));
         heading->hide();
         lblRazdel(k) = heading;
@@ -260,6 +262,8 @@ void RecommendationScreen::ShowList() {
         } else {
             QPushButton* button = PreparationButton(entry.index);
             button->setText(ToQt(entry.caption));
+            // A long name widens its button rather than being cut.
+            button->setFixedWidth(std::max(kPreparationButtonWidth, button->sizeHint().width()));
             rows_->addWidget(button, 0, Qt::AlignLeft);
             button->show();
         }

@@ -51,7 +51,8 @@ ResultsScreen::ResultsScreen(platform::AppContext& context, int program, GridSha
     CreateButtons(kContinue | kReturn | kPrint | kClose);
 }
 
-void ResultsScreen::BuildGrid(const std::vector<Row>& rows) {
+void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<const char*>& legend,
+                              int legendColumns) {
     auto* ground = new QWidget(this);
     ground->setObjectName("Grid");
     ground->setStyleSheet(kGridStyle);
@@ -105,6 +106,24 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows) {
     gridRow->addStretch();
     layout_->addSpacing(6);
     layout_->addLayout(gridRow);
+    if (!legend.empty()) {
+        auto* legendGrid = new QGridLayout;
+        legendGrid->setHorizontalSpacing(24);
+        legendGrid->setVerticalSpacing(2);
+        const int perRow = std::max(1, legendColumns);
+        for (size_t i = 0; i < legend.size(); ++i) {
+            auto* entry = new QLabel(ToQt(Caption(legend[i])), this);
+            entry->setObjectName(legend[i]);
+            const int at = static_cast<int>(i);
+            legendGrid->addWidget(entry, at / perRow, at % perRow);
+        }
+        auto* legendRow = new QHBoxLayout;
+        legendRow->addStretch();
+        legendRow->addLayout(legendGrid);
+        legendRow->addStretch();
+        layout_->addSpacing(6);
+        layout_->addLayout(legendRow);
+    }
     layout_->addSpacing(10);
 
     layout_->addLayout(ButtonBar(BarShape::Grid));

@@ -24,12 +24,15 @@ class ResultsScreen : public widgets::ProgramScreen {
                   const char* headerName);
 
     // Builds the grid: one row per entry of rows (with its caption label), the current column and
-    // six history columns. The history cells stay hidden until filled.
+    // six history columns. The history cells stay hidden until filled. A legend of the marks
+    // the grid uses (its labels' names, each with its design caption) stands below the grid, in
+    // rows of legendColumns.
     struct Row {
         int row;
         const char* captionName;  // the fixed caption label of the row, e.g. "Label3"
     };
-    void BuildGrid(const std::vector<Row>& rows);
+    void BuildGrid(const std::vector<Row>& rows, const std::vector<const char*>& legend = {},
+                   int legendColumns = 3);
     // The cell Label10(index).
     QLabel* Cell(int index) const;
     // Puts the computed columns into the grid and shows the filled history cells.

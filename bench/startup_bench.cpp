@@ -110,8 +110,8 @@ int main(int argc, char** argv) {
         programTimes.push_back(program.milliseconds);
         minimalTimes.push_back(window.milliseconds);
         ratios.push_back(program.milliseconds / window.milliseconds);
-        programPeaks.push_back(program.peakKilobytes / 1024.0);
-        minimalPeaks.push_back(window.peakKilobytes / 1024.0);
+        programPeaks.push_back(static_cast<double>(program.peakKilobytes) / 1024.0);
+        minimalPeaks.push_back(static_cast<double>(window.peakKilobytes) / 1024.0);
     }
     std::printf("platform %s, window %dx%d, %d rounds\n", platform ? platform : "(default)", width,
                 height, rounds);

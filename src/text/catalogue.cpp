@@ -180,4 +180,20 @@ bool HasFormText(std::string_view form, std::string_view control) {
     return Builtin().forms.count(std::string(form) + "." + std::string(control)) > 0;
 }
 
+std::string WithValues(std::string pattern, std::initializer_list<std::string_view> values) {
+    std::string result;
+    for (size_t at = 0; at < pattern.size(); ++at) {
+        const size_t n = at + 1 < pattern.size() && pattern[at] == '%'
+                             ? static_cast<size_t>(pattern[at + 1] - '1')
+                             : values.size();
+        if (n < values.size()) {
+            result += *(values.begin() + n);
+            ++at;
+        } else {
+            result += pattern[at];
+        }
+    }
+    return result;
+}
+
 }  // namespace text

@@ -1,6 +1,7 @@
 #pragma once
 // The text tables: numbered message lists ("^1Плохо^2Удовл.") and the keyed catalogue
 // ("^11000~Title^11001~Introduction"). Every text the program shows is cut out of them.
+#include <initializer_list>
 #include <map>
 #include <mutex>
 #include <string>
@@ -60,5 +61,9 @@ std::string GetBufText(int n);
 // none, so that a missing text shows on screen and a content test finds it.
 std::string FormText(std::string_view form, std::string_view control);
 bool HasFormText(std::string_view form, std::string_view control);
+
+// A text with its placeholders "%1".."%9" replaced by values[0], values[1], …; a placeholder
+// without its value stays as it is.
+std::string WithValues(std::string pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace text

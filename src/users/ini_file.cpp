@@ -218,26 +218,29 @@ std::string Reason(int item, std::string_view subject = {}) {
 }
 
 std::string ErrorReason(int error) {
+    const auto reason = [](int item) {
+        return text::GetListItem(text::FormText("profiles", "WriteErrors"), item);
+    };
     switch (error) {
         case EACCES:
         case EPERM:
-            return "нет права на запись в папку программы";
+            return reason(1);
         case EROFS:
-            return "диск или папка программы доступны только для чтения";
+            return reason(2);
         case ENOSPC:
         case EDQUOT:
-            return "на диске нет свободного места";
+            return reason(3);
         case EFBIG:
-            return "файл стал бы больше, чем допускает диск";
+            return reason(4);
         case ENOENT:
         case ENOTDIR:
-            return "папка программы не найдена";
+            return reason(5);
         case EIO:
-            return "ошибка чтения или записи диска";
+            return reason(6);
         case EISDIR:
-            return "на месте файла профиля находится папка";
+            return reason(7);
         default:
-            return "системная ошибка номер " + std::to_string(error);
+            return text::WithValues(reason(8), {std::to_string(error)});
     }
 }
 
@@ -340,8 +343,8 @@ WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entri
         if (!UsableName(entry.key, false)) return Failure(EINVAL, Reason(2, entry.key));
         for (const std::string* text : {&entry.section, &entry.key, &entry.value}) {
             if (const auto bad = base::FirstCharNotInCp1251(*text)) {
-                return Failure(EILSEQ, "в тексте «" + *text + "» есть знак «" + *bad +
-                                           "», который нельзя сохранить в файле профиля");
+                return Failure(EILSEQ, text::WithValues(text::FormText("profiles", "NotStorable"),
+                                                        {*text, *bad}));
             }
         }
     }
@@ -366,7 +369,7 @@ WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entri
     if (loaded.state == FileState::Folder) return Failure(EISDIR, ErrorReason(EISDIR));
     if (loaded.state == FileState::Unreadable) {
         // Writing without the old content would lose it.
-        return Failure(loaded.error, "прежнее содержание файла не удаётся прочитать");
+        return Failure(loaded.error, text::FormText("profiles", "UnreadableBefore"));
     }
     IniDocument document = loaded.document ? *loaded.document : IniDocument();
     if (document.IsMixed()) return Failure(EILSEQ, Reason(4));
@@ -390,8 +393,7 @@ WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entri
 }
 
 std::string WriteFailureText(const std::string& file, const WriteResult& result) {
-    return "Не удалось сохранить данные в файле\r\n" + file + "\r\n\r\nПричина: " + result.reason +
-           ".\r\nДанные не сохранены.";
+    return text::WithValues(text::FormText("profiles", "WriteFailed"), {file, result.reason});
 }
 
 }  // namespace users

@@ -5,6 +5,7 @@
 #include "base/failure.h"
 #include "base/numbers.h"
 #include "base/text_codec.h"
+#include "text/catalogue.h"
 #include "users/ini_file.h"
 #include "users/profiles.h"
 
@@ -28,31 +29,38 @@ bool PasswordMatches(std::string_view typed, std::string_view stored) {
     return base::Trim(typed) == base::Trim(stored);
 }
 
+namespace {
+
+// Why a profile cannot be used: item of the list, with the stored year of birth where it says.
+std::string DamageReason(int item, std::string_view yearBirth) {
+    return text::WithValues(text::GetListItem(text::FormText("profiles", "DamageReasons"), item),
+                            {yearBirth});
+}
+
+}  // namespace
+
 LoadedUser ReadProfileUser(const std::string& file, std::string_view fileName,
                            std::string_view displayName) {
     const std::string yearBirth = ReadIni(file, kSettings, kYearBirthKey, kMissing);
     LoadedUser loaded;
     auto damaged = [&](const std::string& what) {
-        loaded.damage = "Профиль «" + std::string(displayName) + "» (файл " +
-                        std::string(fileName) + ") повреждён: " + what +
-                        ".\r\nВойти под этим именем нельзя. Файл профиля оставлен без изменений.";
+        loaded.damage =
+            text::WithValues(text::FormText("profiles", "Damaged"), {displayName, fileName, what});
         return loaded;
     };
     if (!base::IsNumeric(yearBirth)) {
-        return damaged(yearBirth == kMissing
-                           ? "в нём не записан год рождения"
-                           : "год рождения «" + yearBirth + "» записан не числом");
+        return damaged(DamageReason(yearBirth == kMissing ? 1 : 2, yearBirth));
     }
     ProfileUser& user = loaded.user;
     try {
         user.yearBirth = base::CInt(base::Val(yearBirth));
     } catch (const base::RuntimeFailure&) {
-        return damaged("год рождения «" + yearBirth + "» записан неправильно");
+        return damaged(DamageReason(3, yearBirth));
     }
     try {
         user.nextTestNum = NextTestNum(file);
     } catch (const base::RuntimeFailure&) {
-        return damaged("номер последней записи тестирования слишком велик");
+        return damaged(DamageReason(4, ""));
     }
     user.firstName = ReadIni(file, kSettings, kNameKey, kMissing);
     user.lastName = ReadIni(file, kSettings, kLastNameKey, kMissing);

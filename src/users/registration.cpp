@@ -23,20 +23,28 @@ std::string Without(const std::string& text, char removed) {
     return kept;
 }
 
+// The boxes whose text a message names, as items of the message lists.
+enum Box { kLastNameBox = 1, kNameBox = 2, kPasswordBox = 3 };
+
+std::string BoxName(Box box) {
+    return text::GetListItem(text::FormText("profiles", "BoxNames"), box);
+}
+
 // The message for a text with a character that Windows-1251, the profiles' code page, lacks.
-std::string NotStorableText(const char* field, const std::string& character, const char* advice) {
-    return std::string(field) + " содержит знак «" + character +
-           "», который программа не может сохранить.\r\n" + advice;
+std::string NotStorableText(Box box, const std::string& character) {
+    return text::WithValues(
+        text::FormText("profiles", "NotStorableBox"),
+        {BoxName(box), character, text::GetListItem(text::FormText("profiles", "BoxAdvice"), box)});
 }
 
 // The message for a text that is not well-formed UTF-8 (it cannot have come from the keyboard).
-std::string NotText(const char* field) {
-    std::string message = text::FormText("profiles", "NotText");
-    message.replace(message.find("%1"), 2, field);
-    return message;
+std::string NotText(Box box) {
+    return text::WithValues(text::FormText("profiles", "NotText"), {BoxName(box)});
 }
 
 }  // namespace
+
+std::string NoFreeProfileText() { return text::FormText("profiles", "NoFreeProfile"); }
 
 AgeRange ProgramAgeRange(int16_t menuChoice) {
     const std::string range = text::GetCatalogText((menuChoice % 10) * 100 + 4);
@@ -70,20 +78,17 @@ RegistrationCheck CheckRegistration(const RegistrationForm& typed, bool newUser,
         check.focus = focus;
         return check;
     };
-    const char* kLetters = "Введите его русскими или латинскими буквами.";
 
-    if (!base::IsValidUtf8(form.lastName)) return refuse(NotText("Фамилия"), Field::LastName);
-    if (!base::IsValidUtf8(form.name)) return refuse(NotText("Имя"), Field::Name);
-    if (!base::IsValidUtf8(form.password)) return refuse(NotText("Пароль"), Field::Password);
+    if (!base::IsValidUtf8(form.lastName)) return refuse(NotText(kLastNameBox), Field::LastName);
+    if (!base::IsValidUtf8(form.name)) return refuse(NotText(kNameBox), Field::Name);
+    if (!base::IsValidUtf8(form.password)) return refuse(NotText(kPasswordBox), Field::Password);
     if (form.lastName.empty()) return reject(1, Field::LastName);
     if (const auto bad = base::FirstCharNotInCp1251(form.lastName)) {
-        return refuse(
-            NotStorableText("Фамилия", *bad, "Введите ее русскими или латинскими буквами."),
-            Field::LastName);
+        return refuse(NotStorableText(kLastNameBox, *bad), Field::LastName);
     }
     if (form.name.empty()) return reject(2, Field::Name);
     if (const auto bad = base::FirstCharNotInCp1251(form.name)) {
-        return refuse(NotStorableText("Имя", *bad, kLetters), Field::Name);
+        return refuse(NotStorableText(kNameBox, *bad), Field::Name);
     }
     if (form.yearBirth.empty()) return reject(3, Field::YearBirth);
     if (!base::IsNumeric(form.yearBirth)) return reject(4, Field::YearBirth);
@@ -93,9 +98,7 @@ RegistrationCheck CheckRegistration(const RegistrationForm& typed, bool newUser,
     if (form.chosenSex == 0) return reject(6, Field::None);
     if (newUser && base::CharLength(form.password) < 4) return reject(7, Field::Password);
     if (const auto bad = base::FirstCharNotInCp1251(form.password)) {
-        return refuse(
-            NotStorableText("Пароль", *bad, "Составьте его из русских или латинских букв и цифр."),
-            Field::Password);
+        return refuse(NotStorableText(kPasswordBox, *bad), Field::Password);
     }
 
     // Height and weight: a point or a comma as the decimal separator, stored with a point.

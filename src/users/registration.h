@@ -60,9 +60,6 @@ std::vector<IniEntry> SettingsEntries(const RegistrationCheck& accepted, const b
 std::string SexCode(int chosenSex);
 
 // Said when all profile numbers are taken.
-inline constexpr const char* kNoFreeProfileText =
-    "В программе уже зарегистрировано 999 пользователей — больше она не вмещает.\r\n"
-    "Нового пользователя зарегистрировать нельзя. Войдите под своим именем (кнопка «ПОВТОРНО») "
-    "или удалите из папки программы файл профиля, который больше не нужен.";
+std::string NoFreeProfileText();
 
 }  // namespace users

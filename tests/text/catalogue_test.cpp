@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "base/failure.h"
 
 namespace {
@@ -111,6 +110,19 @@ TEST(FormText, GivesDesignCaptionsAndFlagsMissingOnes) {
     EXPECT_EQ(text::FormText("frmMDI", "mAbout"), "О программе");
     EXPECT_EQ(text::FormText("frmMDI", "nothing"), "?frmMDI.nothing?");
     EXPECT_FALSE(text::HasFormText("frmMDI", "nothing"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WithValues, PlaceholdersTakeTheirValuesAndOthersStayAsWritten) {
+    EXPECT_EQ(text::WithValues("Профиль «%1» (файл %2): %3.", {"Иванов", "ZRVI001.ini", "ошибка"}),
+              "Профиль «Иванов» (файл ZRVI001.ini): ошибка.");
+    // A value holding a placeholder is not replaced again; a missing value leaves it.
+    EXPECT_EQ(text::WithValues("%2 и %1", {"%2", "b"}), "b и %2");
+    EXPECT_EQ(text::WithValues("100% и %3", {"a"}), "100% и %3");
+    EXPECT_EQ(text::WithValues("конец %", {"a"}), "конец %");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "recommendations/ui/recommendation_screen.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -352,14 +355,21 @@ void RecommendationScreen::cmdRecept_Click() {
     sheet->FillLines(PrescriptionLines(buttons, NotPrescribed()));
     ctx_.forms.Place(sheet, state::kSheetPlace.topTwips, state::kSheetPlace.leftTwips);
     ctx_.forms.Show(sheetName);
+    // The sheet belongs to this screen: it stays above it, and goes when the screen goes.
+    if (auto* window = qobject_cast<QMdiSubWindow*>(sheet->parentWidget())) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        window->show();
+    }
 }
 
 void RecommendationScreen::cmdReturn_Click() {
+    ctx_.forms.Unload(std::string(program_.sheet));
     ctx_.forms.Unload(formName_);
     ctx_.forms.Show(std::string(program_.conclusion));
 }
 
 void RecommendationScreen::cmdClose_Click() {
+    ctx_.forms.Unload(std::string(program_.sheet));
     ctx_.state.recomForm = formName_;
     ctx_.forms.Show(kFarewell);
     ctx_.forms.Unload(formName_);
@@ -371,11 +381,17 @@ void RecommendationScreen::closeEvent(QCloseEvent* event) {
 }
 
 void RecommendationScreen::lblURL_Click() {
-    // The news page is a courtesy: whatever goes wrong opening it is ignored.
+    // The news page is a courtesy: a browser that cannot be started never ends the work; the
+    // user gets the address to open it by hand.
+    const std::string url(kNewsPageUrl);
+    bool opened = false;
     try {
-        ctx_.shell.OpenUrl(std::string(kNewsPageUrl));
+        opened = ctx_.shell.OpenUrl(url);
     } catch (...) {
     }
+    if (opened) return;
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQt(url));
+    ctx_.messages.Show(text::WithValues(text::FormText("recommendations", "NewsNotOpened"), {url}));
 }
 
 }  // namespace recommendations

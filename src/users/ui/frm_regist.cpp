@@ -194,7 +194,7 @@ void frmRegist::Form_Load() {
         } else {
             // Every number is taken: no registration is possible, the screen closes when shown.
             noFreeNumber_ = true;
-            ctx_.messages.Show(kNoFreeProfileText, platform::MessageBox::Buttons::Ok,
+            ctx_.messages.Show(NoFreeProfileText(), platform::MessageBox::Buttons::Ok,
                                platform::MessageBox::Icon::Warning);
             ctx_.state.dlgResult = 2;
         }
@@ -241,7 +241,7 @@ QLineEdit* frmRegist::Box(Field field) const {
 
 void frmRegist::cmdRegist_Click() {
     if (noFreeNumber_) {
-        ctx_.messages.Show(kNoFreeProfileText, platform::MessageBox::Buttons::Ok,
+        ctx_.messages.Show(NoFreeProfileText(), platform::MessageBox::Buttons::Ok,
                            platform::MessageBox::Icon::Warning);
         return;
     }

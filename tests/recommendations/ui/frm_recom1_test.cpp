@@ -1,8 +1,10 @@
 #include "recommendations/ui/frm_recom1.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include "docs/ui/frm_rtf.h"
@@ -185,17 +187,21 @@ TEST_F(FrmRecom1Test, ReturnGoesBackToTheConclusion) {
     EXPECT_TRUE(sharedState.recomForm.empty());
 }
 
-TEST_F(FrmRecom1Test, TheNewsLinkOpensTheBrowserAndAFailureIsIgnored) {
+TEST_F(FrmRecom1Test, TheNewsLinkOpensTheBrowserOrGivesTheAddressToOpenByHand) {
     Rate(5, {50, 50, 50, 50});
     frmRecom1* screen = Open();
     const std::string url(recommendations::kNewsPageUrl);
     EXPECT_EQ(screen->lblURL->text().toStdString(), url);
     EXPECT_TRUE(url.ends_with("/Russian/news/newzorvek.html"));
     QTest::mouseClick(screen->lblURL, Qt::LeftButton);
+    EXPECT_TRUE(messages.shown.empty());
     browser.fail = true;
     QTest::mouseClick(screen->lblURL, Qt::LeftButton);
     EXPECT_EQ(browser.opened, (std::vector<std::string>{url, url}));
-    EXPECT_TRUE(messages.shown.empty());
+    // No browser: the user is told so, with the address, which is also on the clipboard.
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(url), std::string::npos);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), url);
     EXPECT_TRUE(forms.IsLoaded("frmRecom1"));
 }
 
@@ -272,6 +278,30 @@ TEST_F(FrmRecom1Test, WithoutACourseTheUseAndPlanDocumentsAreReportedMissing) {
     EXPECT_EQ(messages.shown[1].icon, platform::MessageBox::Icon::None);
     EXPECT_TRUE(viewed.empty());
     EXPECT_FALSE(forms.IsLoaded("frmRTF"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FrmRecom1Test, TheSheetStaysAboveItsScreenAndGoesWithIt) {
+    Rate(5, {50, 50, 50, 50});
+    for (const char* way : {"cmdClose", "cmdReturn"}) {
+        frmRecom1* screen = Open();
+        screen->cmdRecept->click();
+        QWidget* sheet = forms.Find("frmRecept1");
+        ASSERT_NE(sheet, nullptr);
+        auto* window = qobject_cast<QMdiSubWindow*>(sheet->parentWidget());
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(window->isVisible());
+        // Leaving the recommendations, either way, takes the sheet with its user's name along.
+        Find<QPushButton>(screen, way)->click();
+        ProcessEvents();
+        EXPECT_FALSE(forms.IsLoaded("frmRecept1")) << way;
+        forms.Unload("frmEnd");
+        forms.Unload("frmConclusion1");
+    }
 }
 
 }  // namespace

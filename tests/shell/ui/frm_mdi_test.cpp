@@ -124,13 +124,13 @@ TEST_F(FrmMdiTest, AProgramItemSetsMenuChoiceAndHandsTheItemToTheLauncher) {
     shell::frmMDI& window = OpenMainWindow();
     QSignalSpy chosen(&window, &shell::frmMDI::programChosen);
     // The launcher asks new or returning user first; this user closes the question.
-    std::vector<std::string> asked;
+    std::vector<std::string> shown;
     forms.SetModalRunner([&](QDialog& dialog) {
-        asked.push_back(dialog.objectName().toStdString());
+        shown.push_back(dialog.objectName().toStdString());
         dialog.close();
     });
     window.findChild<QAction*>("mProgram24")->trigger();
-    EXPECT_EQ(asked, std::vector<std::string>{"frmChoice"});
+    EXPECT_EQ(shown, std::vector<std::string>{"frmChoice"});
     EXPECT_EQ(sharedState.menuChoice, 24);
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen[0][0].toInt(), 24);

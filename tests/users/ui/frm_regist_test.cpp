@@ -265,7 +265,7 @@ TEST_F(FrmRegistTest, WithAllNumbersTakenNoRegistrationStarts) {
     for (int n = 1; n <= 999; ++n)
         initest::Put(dir.path() / ("ZRVI" + std::to_string(1000 + n).substr(1) + ".ini"), "");
     QDialog* d = Load();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{users::kNoFreeProfileText});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{users::NoFreeProfileText()});
     EXPECT_EQ(sharedState.dlgResult, 2);
     Fill(d, "Иванова", "Мария", "1970", "64", "1.75", "ключ");
     Find<QRadioButton>(d, "Option1(1)")->click();

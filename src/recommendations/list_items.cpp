@@ -17,7 +17,8 @@ int16_t LeadingNumber(std::string_view item) {
 
 std::string TrailingLetters(std::string_view item) {
     const std::string trimmed = base::Trim(item);
-    if (trimmed.empty() || base::IsNumeric(trimmed)) return "";
+    // An item that is not text (malformed UTF-8 cannot come from the catalogue) has no letters.
+    if (trimmed.empty() || base::IsNumeric(trimmed) || !base::IsValidUtf8(trimmed)) return "";
     const std::u32string characters = base::DecodeUtf8(trimmed);
     size_t start = characters.size();
     while (start > 0) {

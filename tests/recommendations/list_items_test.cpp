@@ -14,6 +14,8 @@ TEST(ListItems, SplitAnItemIntoPreparationAndVariantLetters) {
     EXPECT_EQ(TrailingLetters("23a"), "a");
     EXPECT_EQ(LeadingNumber("21ab"), 21);
     EXPECT_EQ(TrailingLetters("21ab"), "ab");
+    // Bytes that are not text carry no letters (their replacement would be longer than they are).
+    EXPECT_EQ(TrailingLetters("23\xC0\x8A"), "");
     EXPECT_EQ(LeadingNumber(" 1"), 1);
     EXPECT_EQ(TrailingLetters(" 1"), "");
     EXPECT_EQ(LeadingNumber("1000"), 1000);

@@ -26,6 +26,12 @@ cp content/doc/*.md "$seeds/doc/"
 cp content/doc/*.md "$seeds/all/"
 cp content/catalogue/*.txt content/forms/*.txt "$seeds/catalogue/"
 
+# With ZORVEK_FUZZ_RUNS set, each target makes at most that many runs from a fixed seed: the
+# same inputs on every machine, so a run that passed here passes in CI, and a failure there can
+# be repeated here.
+runs_limit=()
+[ -z "${ZORVEK_FUZZ_RUNS:-}" ] || runs_limit=(-runs="$ZORVEK_FUZZ_RUNS" -seed=1)
+
 failed=0
 for target in "${targets[@]}"; do
   case $target in
@@ -37,7 +43,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" build-fuzz/crashes
   log=build-fuzz/$target.log
   if ./build-fuzz/fuzz/fuzz_"$target" "$corpus" "$seed" -max_total_time="$seconds" -timeout=10 \
-      -rss_limit_mb=2048 -max_len=262144 -print_final_stats=1 \
+      -rss_limit_mb=2048 -max_len=262144 -print_final_stats=1 ${runs_limit[@]+"${runs_limit[@]}"} \
       -artifact_prefix=build-fuzz/crashes/"$target"- >"$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
     echo "fuzz $target: ${runs:-?} executions in ${seconds} s, no failure"

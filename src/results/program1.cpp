@@ -108,16 +108,7 @@ Column EvaluateProgram1(state::SharedState& state, const base::Clock& clock,
 }
 
 ProgramRecord Program1Record(const state::SharedState& state, std::string_view bodyMassWords) {
-    ProgramRecord record;
-    record.program = kProgram;
-    for (int t = 1; t <= kProgram1Tests; ++t) {
-        record.entries.push_back({kProgram * 100 + t, state.ratingOf(kProgram, t)});
-        record.historyKeys.push_back(kProgram * 100 + t);
-    }
-    record.entries.push_back({kProgram * 100 + 14, state.bodyMassClass(kProgram)});
-    record.entries.push_back({kProgram * 100 + 15, state.overallRating(kProgram)});
-    record.historyKeys.push_back(kProgram * 100 + 14);
-    record.historyKeys.push_back(kProgram * 100 + 15);
+    ProgramRecord record = SummaryRecord(state, kProgram, kProgram1Tests);
     record.historyColumn = [words = std::string(bodyMassWords)](const HistoryRun& run) {
         Column column{{kRowDate, run.date}};
         for (int t = 1; t <= kProgram1Tests; ++t)

@@ -83,16 +83,7 @@ Column EvaluateProgram5(state::SharedState& state, const base::Clock& clock,
 }
 
 ProgramRecord Program5Record(const state::SharedState& state, std::string_view marks) {
-    ProgramRecord record;
-    record.program = kProgram;
-    for (int t = 1; t <= kProgram5Tests; ++t) {
-        record.entries.push_back({kProgram * 100 + t, state.ratingOf(kProgram, t)});
-        record.historyKeys.push_back(kProgram * 100 + t);
-    }
-    record.entries.push_back({kBodyMassKey, state.bodyMassClass(kProgram)});
-    record.entries.push_back({kOverallKey, state.overallRating(kProgram)});
-    record.historyKeys.push_back(kBodyMassKey);
-    record.historyKeys.push_back(kOverallKey);
+    ProgramRecord record = SummaryRecord(state, kProgram, kProgram5Tests);
     record.historyColumn = [marks = std::string(marks)](const HistoryRun& run) {
         Column column{{kRow5Date, run.date}};
         for (int t = 1; t <= kProgram5Tests; ++t)

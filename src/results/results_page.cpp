@@ -44,4 +44,17 @@ ResultsPage CompleteResults(Column current, const ProgramRecord& program,
     return page;
 }
 
+ProgramRecord SummaryRecord(const state::SharedState& state, int program, int tests) {
+    ProgramRecord record{program, {}, {}, {}};
+    const int base = program * 100;
+    for (int t = 1; t <= tests; ++t)
+        record.entries.push_back({base + t, state.ratingOf(program, t)});
+    record.entries.push_back(
+        {base + state::SharedState::kBodyMassRow, state.bodyMassClass(program)});
+    record.entries.push_back(
+        {base + state::SharedState::kSummaryRow, state.overallRating(program)});
+    for (const RecordEntry& entry : record.entries) record.historyKeys.push_back(entry.keyNumber);
+    return record;
+}
+
 }  // namespace results

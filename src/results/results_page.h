@@ -52,6 +52,11 @@ struct ProgramRecord {
     std::function<Column(const HistoryRun&)> historyColumn;
 };
 
+// The record most programs write: the rating of each of its tests (keys p01..), its body-mass
+// class (p14) and its overall rating (p15), with the same keys read back for the history; the
+// program adds how a history column shows them.
+ProgramRecord SummaryRecord(const state::SharedState& state, int program, int tests);
+
 struct ResultsPage {
     Column current;
     std::vector<Column> history;  // newest first, at most six

@@ -17,8 +17,16 @@ using contentcheck::TextUnit;
 
 const std::filesystem::path kContent = CONTENT_DIR;
 
+// words.txt and any words-*.txt beside it (one list per program keeps merges apart).
 std::vector<std::string> WordList() {
-    return contentcheck::ReadList(kContent / "checks/words.txt");
+    std::vector<std::string> words;
+    for (const auto& entry : std::filesystem::directory_iterator(kContent / "checks")) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("words", 0) != 0 || entry.path().extension() != ".txt") continue;
+        std::vector<std::string> list = contentcheck::ReadList(entry.path());
+        words.insert(words.end(), list.begin(), list.end());
+    }
+    return words;
 }
 std::vector<std::string> FixedCaptions() {
     return contentcheck::ReadList(kContent / "checks/fixed_captions.txt");
@@ -45,7 +53,7 @@ TEST(ContentSpelling, EveryTextIsSpeltRight) {
     const contentcheck::SpellingResult result = contentcheck::CheckSpelling(units, WordList());
     ASSERT_TRUE(result.failure.empty()) << result.failure;
     EXPECT_TRUE(result.findings.empty())
-        << "Misspelt words (correct them, or add a name or a term to content/checks/words.txt):\n"
+        << "Misspelt words (correct them, or add a name or a term to a content/checks/words*.txt list):\n"
         << contentcheck::Describe(result.findings);
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Zorvek needs on Debian 12, skipping what is there.
+# Extra package names given as arguments are installed too.
 set -euo pipefail
-packages=(
+packages=("$@"
   g++ cmake ninja-build
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev

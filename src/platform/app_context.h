@@ -1,5 +1,5 @@
 #pragma once
-// What every screen is given: the shared state, the program's directory and the services.
+// What every screen is given: the shared state, the program's folders and the services.
 #include <filesystem>
 
 #include "base/clock.h"
@@ -12,12 +12,13 @@ class Forms;
 
 struct AppContext {
     state::SharedState& state;
-    std::filesystem::path programDir;
+    std::filesystem::path programDir;  // the folder that holds Doc/
     base::Clock& clock;
     MessageBox& messages;
     Printer& printer;
     Shell& shell;
     Forms& forms;
+    std::filesystem::path profileDir;  // the folder of the profile files
 };
 
 }  // namespace platform

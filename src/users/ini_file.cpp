@@ -217,7 +217,12 @@ std::string Reason(int item, std::string_view subject = {}) {
     return reason;
 }
 
-std::string ErrorReason(int error) {
+
+WriteResult Failure(int error, std::string reason) { return {false, error, std::move(reason)}; }
+
+}  // namespace
+
+std::string SystemErrorReason(int error) {
     const auto reason = [](int item) {
         return text::GetListItem(text::FormText("profiles", "WriteErrors"), item);
     };
@@ -243,10 +248,6 @@ std::string ErrorReason(int error) {
             return text::WithValues(reason(8), {std::to_string(error)});
     }
 }
-
-WriteResult Failure(int error, std::string reason) { return {false, error, std::move(reason)}; }
-
-}  // namespace
 
 std::string ReadIni(const std::string& file, std::string_view section, std::string_view key,
                     std::string_view defaultValue) {
@@ -360,13 +361,13 @@ WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entri
             std::error_code readError;
             const std::filesystem::path pointsTo = std::filesystem::read_symlink(file, readError);
             const int code = error.value();
-            return Failure(code, code == ENOENT ? Reason(3, pointsTo.string()) : ErrorReason(code));
+            return Failure(code, code == ENOENT ? Reason(3, pointsTo.string()) : SystemErrorReason(code));
         }
         target = resolved.string();
     }
 
     const Loaded loaded = Load(target);
-    if (loaded.state == FileState::Folder) return Failure(EISDIR, ErrorReason(EISDIR));
+    if (loaded.state == FileState::Folder) return Failure(EISDIR, SystemErrorReason(EISDIR));
     if (loaded.state == FileState::Unreadable) {
         // Writing without the old content would lose it.
         return Failure(loaded.error, text::FormText("profiles", "UnreadableBefore"));
@@ -382,7 +383,7 @@ WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entri
     std::string bytes = document.Bytes();
 
     const ReplaceResult replaced = ReplaceFileContent(target, bytes);
-    if (!replaced.ok()) return Failure(replaced.error, ErrorReason(replaced.error));
+    if (!replaced.ok()) return Failure(replaced.error, SystemErrorReason(replaced.error));
     struct stat s {};
     if (::stat(file.c_str(), &s) == 0) {
         auto written = std::make_shared<const IniDocument>(std::move(bytes));

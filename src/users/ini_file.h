@@ -33,6 +33,9 @@ struct WriteResult {
     explicit operator bool() const { return ok; }
 };
 
+// A system error (errno) of a profile write, in words for the user.
+std::string SystemErrorReason(int error);
+
 struct IniEntry {
     std::string section;
     std::string key;

@@ -67,7 +67,8 @@ class UiFixture : public ::testing::Test {
     FakePrinter printer;
     FakeShell browser;
     platform::Forms forms;
-    platform::AppContext context{sharedState, dir.path(), clock, messages, printer, browser, forms};
+    platform::AppContext context{sharedState, dir.path(), clock,  messages,
+                                 printer,     browser,    forms, dir.path()};
     std::unique_ptr<shell::frmMDI> mainWindow;
 };
 

@@ -57,9 +57,9 @@ bool RegisterNewUser(platform::AppContext& ctx, int item) {
 void ChooseProfile(platform::AppContext& ctx, QWidget& login, const std::string& file) {
     auto* list = login.findChild<QComboBox*>(QStringLiteral("cmbUser"));
     if (!list) return;
-    const std::vector<users::LoginEntry> entries = users::BuildLoginList(ctx.programDir);
+    const std::vector<users::LoginEntry> entries = users::BuildLoginList(ctx.profileDir);
     for (size_t i = 0; i < entries.size() && static_cast<int>(i) < list->count(); ++i) {
-        if (users::ProfilePath(ctx.programDir, entries[i].fileName) == file) {
+        if (users::ProfilePath(ctx.profileDir, entries[i].fileName) == file) {
             list->setCurrentIndex(static_cast<int>(i));
             return;
         }

@@ -71,7 +71,7 @@ void frmLogin::Form_Load() {
     wrongPassword_ = FromQt(txtPassw->text());
     txtPassw->clear();
     txtPassw->setMaxLength(10);
-    users_ = BuildLoginList(ctx_.programDir);
+    users_ = BuildLoginList(ctx_.profileDir);
     if (users_.empty()) {
         ctx_.messages.Show(text::GetListItem(text::GetBufText(6), 3),
                            platform::MessageBox::Buttons::Ok);
@@ -89,7 +89,7 @@ void frmLogin::cmdOk_Click() {
     const int selected = cmbUser->currentIndex();
     if (selected < 0 || selected >= static_cast<int>(users_.size())) return;
     const LoginEntry& entry = users_[static_cast<size_t>(selected)];
-    const std::string file = ProfilePath(ctx_.programDir, entry.fileName);
+    const std::string file = ProfilePath(ctx_.profileDir, entry.fileName);
 
     const std::string stored = ReadIni(file, kSettings, kPasswKey, kMissing);
     if (!PasswordMatches(FromQt(txtPassw->text()), stored)) {

@@ -188,7 +188,7 @@ void frmRegist::Form_Load() {
     lblNumUser->clear();
     ctx_.state.dlgResult = 0;
     if (!ctx_.state.navForward) {
-        if (const std::optional<NewProfile> profile = AllocateProfile(ctx_.programDir)) {
+        if (const std::optional<NewProfile> profile = AllocateProfile(ctx_.profileDir)) {
             ctx_.state.userNum = profile->number;
             ctx_.state.userFile = profile->file;
         } else {
@@ -295,13 +295,13 @@ void frmRegist::cmdRegist_Click() {
     // offer the login instead; registering anyway stays possible.
     if (newUser && check.yearBirth) {
         if (const std::optional<std::string> same =
-                FindRegisteredPerson(ctx_.programDir, form.lastName, form.name, *check.yearBirth)) {
+                FindRegisteredPerson(ctx_.profileDir, form.lastName, form.name, *check.yearBirth)) {
             const QString question = ToQt(text::FormText(kForm, "msgSamePerson"))
                                          .arg(ToQt(form.lastName + " " + form.name))
                                          .arg(*check.yearBirth);
             if (ctx_.messages.Show(FromQt(question), platform::MessageBox::Buttons::OkCancel) ==
                 platform::MessageBox::Answer::Ok) {
-                state.userFile = ProfilePath(ctx_.programDir, *same);
+                state.userFile = ProfilePath(ctx_.profileDir, *same);
                 state.dlgResult = kLogInInstead;
                 accept();
                 return;

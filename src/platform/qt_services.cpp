@@ -157,15 +157,28 @@ PrintResult QtPrinter::Print(const std::function<bool(QPrinter&, QPainter&)>& dr
     return {};
 }
 
+void QtPrinter::DrawWindowOnPaper(QWidget& window, QPainter& painter, const QRect& page) {
+    painter.fillRect(page, Qt::white);
+    if (window.width() <= 0 || window.height() <= 0) return;
+    const double scale = std::min(double(page.width()) / window.width(),
+                                  double(page.height()) / window.height());
+    // The window's background colour becomes the paper's for the time of the drawing; parts with
+    // colours of their own keep them.
+    const QPalette screenPalette = window.palette();
+    QPalette paper = screenPalette;
+    paper.setColor(QPalette::Window, Qt::white);
+    window.setPalette(paper);
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
+    window.setPalette(screenPalette);
+}
+
 PrintResult QtPrinter::PrintWidget(QWidget& widget) {
-    const QPixmap image = widget.grab();
     return Print([&](QPrinter&, QPainter& painter) {
-        const QRect page = painter.viewport();
-        // The window as large as the page allows, keeping its proportions.
-        const double scale =
-            std::min(double(page.width()) / image.width(), double(page.height()) / image.height());
-        painter.scale(scale, scale);
-        painter.drawPixmap(0, 0, image);
+        DrawWindowOnPaper(widget, painter, painter.viewport());
         return true;
     });
 }

@@ -7,6 +7,7 @@
 class QDate;
 class QPainter;
 class QPrinter;
+class QRect;
 class QString;
 class QWidget;
 
@@ -38,6 +39,10 @@ class QtPrinter : public Printer {
     PrintResult PrintDocument(QTextDocument& document) override;
 
     static bool ChooseInDialog(QPrinter& printer);
+    // Paints the window on a page as white paper: its own drawing at the device's resolution (not
+    // a screen picture), the window's grey background left out, as large as the page allows with
+    // its proportions kept. Coloured parts of the window keep their colours.
+    static void DrawWindowOnPaper(QWidget& window, QPainter& painter, const QRect& page);
     // "Зорвек-<yyyy-mm-dd>.pdf" in folder; "-2", "-3", ... added so that no earlier file is
     // overwritten.
     static QString PdfFileFor(const QDate& date, const QString& folder);

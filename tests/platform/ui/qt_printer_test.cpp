@@ -2,7 +2,10 @@
 
 #include <QDate>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextCursor>
@@ -44,6 +47,53 @@ TEST(QtPrinter, PrintsToTheFileThePersonChose) {
     screen.resize(300, 200);
     EXPECT_TRUE(printer.PrintWidget(screen).ok);
     EXPECT_GT(QFile(file).size(), 100);
+}
+
+TEST(QtPrinter, AWindowIsDrawnOnWhitePaperAtThePagesResolution) {
+    // A grey window with a line of text and a coloured cell, 300 pixels wide.
+    QWidget screen;
+    QPalette grey = screen.palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    screen.setPalette(grey);
+    screen.setAutoFillBackground(true);
+    auto* text = new QLabel(QStringLiteral("Оценка: хорошо"), &screen);
+    auto* cell = new QLabel(&screen);
+    cell->setAutoFillBackground(true);
+    QPalette red = cell->palette();
+    red.setColor(QPalette::Window, Qt::red);
+    cell->setPalette(red);
+    auto* layout = new QVBoxLayout(&screen);
+    layout->addWidget(text);
+    layout->addWidget(cell);
+    screen.resize(300, 150);
+    layout->activate();
+
+    std::cerr << "cell " << cell->geometry().x() << "," << cell->geometry().y() << " " << cell->geometry().width() << "x" << cell->geometry().height() << "\n";
+    // An A4 page at 150 dots per inch.
+    QImage page(1240, 1754, QImage::Format_RGB32);
+    page.fill(Qt::black);
+    QPainter painter(&page);
+    platform::QtPrinter::DrawWindowOnPaper(screen, painter, page.rect());
+    painter.end();
+
+    EXPECT_EQ(page.pixelColor(2, 2), QColor(Qt::white)) << "the window's grey is not the paper's";
+    EXPECT_EQ(page.pixelColor(1200, 1700), QColor(Qt::white)) << "the page below is blank paper";
+    // Scaled to the page's width: the coloured cell, which ends 11 pixels before the window's
+    // right edge, ends as far before the page's.
+    const double scale = double(page.width()) / screen.width();
+    const int cellRow = int(cell->geometry().center().y() * scale);
+    EXPECT_EQ(page.pixelColor(int((cell->geometry().right() - 2) * scale), cellRow),
+              QColor(Qt::red));
+    EXPECT_EQ(page.pixelColor(int((cell->geometry().right() + 4) * scale), cellRow),
+              QColor(Qt::white));
+    // The text drawn at the page's resolution has dark strokes.
+    bool dark = false;
+    const QRect textArea(0, 0, page.width(), (text->geometry().bottom() * page.width()) / 300);
+    for (int y = textArea.top(); y < textArea.bottom() && !dark; ++y)
+        for (int x = 0; x < page.width() && !dark; x += 2) dark = page.pixelColor(x, y).value() < 80;
+    EXPECT_TRUE(dark);
+    // The window on screen is as it was.
+    EXPECT_EQ(screen.palette().color(QPalette::Window), QColor(192, 192, 192));
 }
 
 TEST(QtPrinter, OutputThatCannotStartIsAFailureWithADescription) {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <algorithm>
 
 #include "platform/forms.h"
@@ -113,6 +114,21 @@ void ProgramScreen::PrintWithoutButtons(const std::vector<QWidget*>& extra) {
 
 void ProgramScreen::cmdClose_Click() {
     if (ConfirmAbort(ctx_)) ctx_.forms.Unload(formName_);
+}
+
+void ProgramScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    std::vector<QWidget*> chain;
+    for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+        if (!isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)) continue;
+        const bool inBar = next == cmdContinue || next == cmdReturn || next == cmdPrint ||
+                           next == cmdClose;
+        if (!inBar) chain.push_back(next);
+    }
+    for (QPushButton* button : {cmdContinue, cmdReturn, cmdPrint, cmdClose}) {
+        if (button) chain.push_back(button);
+    }
+    for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void ProgramScreen::closeEvent(QCloseEvent* event) {

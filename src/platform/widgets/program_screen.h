@@ -60,6 +60,9 @@ class ProgramScreen : public QWidget {
     virtual void cmdClose_Click();
     // The window's own close box asks the abort question, like cmdClose.
     void closeEvent(QCloseEvent* event) override;
+    // Tab reaches the bar last, as it stands below everything, also after controls a screen
+    // added while it loaded (a conclusion's document buttons).
+    void showEvent(QShowEvent* event) override;
 
     platform::AppContext& ctx_;
     const std::string formName_;

@@ -1,5 +1,6 @@
 #include "platform/widgets/wrapping_radio_button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
@@ -72,6 +73,33 @@ void WrappingRadioButton::paintEvent(QPaintEvent*) {
         focus.rect = textRect.adjusted(-1, 0, 1, 0);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void WrappingRadioButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    const bool ahead = key == Qt::Key_Down || key == Qt::Key_Right;
+    if ((!back && !ahead) || !parentWidget()) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    // The neighbour in the order the options stand, without choosing it.
+    QList<WrappingRadioButton*> group;
+    for (auto* option : parentWidget()->findChildren<WrappingRadioButton*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+        if (option == this || (option->isVisibleTo(parentWidget()) && option->isEnabled()))
+            group.append(option);
+    }
+    const auto at = group.indexOf(this);
+    const auto next = back ? at - 1 : at + 1;
+    if (next >= 0 && next < group.size())
+        group[next]->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    event->accept();
 }
 
 }  // namespace widgets

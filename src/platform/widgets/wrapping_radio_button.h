@@ -1,6 +1,8 @@
 #pragma once
 // An option button whose caption wraps onto as many lines as it needs, with the round indicator
-// beside its first line. The whole row takes the click.
+// beside its first line. The whole row takes the click. On the keyboard an option is chosen with
+// Space or Enter; the arrows only move among the options of its group, so that a person can hear
+// them all before choosing (an answer is taken as soon as it is chosen).
 #include <QRadioButton>
 
 namespace widgets {
@@ -17,6 +19,7 @@ class WrappingRadioButton : public QRadioButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
   private:

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -110,6 +111,15 @@ void frmRTF::Render() {
     QPointer<QTextDocument> previous = RichTextBox1->document();
     RichTextBox1->setDocument(document);
     if (previous && previous->parent() == RichTextBox1) delete previous.data();
+    // A screen reader names the text by the document's title, its first line.
+    QString title = windowTitle();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (const QString line = block.text().simplified(); !line.isEmpty()) {
+            title = line;
+            break;
+        }
+    }
+    RichTextBox1->setAccessibleName(title);
     ShowSelection();
 }
 

@@ -116,6 +116,7 @@ RecommendationScreen::RecommendationScreen(platform::AppContext& context, int pr
     lblURL = new widgets::ClickableLabel(Frame1);
     lblURL->setObjectName("lblURL");
     lblURL->setText(ToQt(kNewsPageUrl));
+    lblURL->setAccessibleDescription(lblInfoURL->text().simplified());
     connect(lblURL, &widgets::ClickableLabel::clicked, this, &RecommendationScreen::lblURL_Click);
     cmdReturn = NewButton(Frame1, "cmdReturn");
     cmdClose = NewButton(Frame1, "cmdClose");

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 #include "docs/ui/show_document.h"
@@ -137,6 +138,18 @@ void frmMDI::MDIForm_Load() {
     ctx_.state.breakToken = std::string(text::kBreakToken);
     text::BuiltinCatalogue();  // the catalogue holder stays loaded for the whole run
     AddEntries(nullptr, MainMenu());
+    // F10 opens the first menu, as in most desktop programs: from there the arrows and Enter
+    // reach every item without a mouse.
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    openMenu->setObjectName("menuKey");
+    connect(openMenu, &QShortcut::activated, this, [this] {
+        for (QAction* action : menuBar()->actions()) {
+            if (action->isEnabled() && action->isVisible()) {
+                menuBar()->setActiveAction(action);
+                return;
+            }
+        }
+    });
     ctx_.forms.Show("frmWelcome");
 }
 

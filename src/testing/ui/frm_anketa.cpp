@@ -183,6 +183,14 @@ void frmAnketa::closeEvent(QCloseEvent* event) {
 void frmAnketa::Timer1_Timer() {
     Timer1->stop();
     FrameQuestion->setEnabled(true);
+    QWidget* focused = focusWidget();
+    if (FrameQuestion->isVisible() && (!focused || focused == this)) {
+        // The chosen option of a question asked again, the first one otherwise.
+        const QuestionPage page = questionnaire_.Page();
+        const int first = page.selected >= 1 && page.selected <= kMaxOptions ? page.selected : 1;
+        if (Option1[static_cast<size_t>(first)]->isVisibleTo(this))
+            Option1[static_cast<size_t>(first)]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmAnketa::Render() {
@@ -206,10 +214,16 @@ void frmAnketa::Render() {
         option->setChecked(visible && j == page.selected);
         option->setAutoExclusive(true);
         option->setVisible(visible);
+        // A screen reader tells the question with each of its options.
+        option->setAccessibleDescription(visible ? question : QString());
     }
 
     if (questionnaire_.questionsShown() != questionsShown_) {
         questionsShown_ = questionnaire_.questionsShown();
+        // The keyboard waits on the screen itself while the page is locked, rather than being
+        // pushed on to the next button, and comes back to the options when the lock ends.
+        QWidget* focused = focusWidget();
+        if (!focused || focused == this || FrameQuestion->isAncestorOf(focused)) setFocus();
         FrameQuestion->setEnabled(false);
         Timer1->start();
     }

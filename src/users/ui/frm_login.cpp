@@ -11,6 +11,7 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/accessible_names.h"
 #include "platform/widgets/screen_parts.h"
 #include "text/catalogue.h"
 #include "users/ini_file.h"
@@ -44,6 +45,9 @@ frmLogin::frmLogin(platform::AppContext& context, QWidget* parent)
     cmdQuit = parts.Button("cmdQuit");
     connect(cmdOk, &QPushButton::clicked, this, &frmLogin::cmdOk_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmLogin::cmdQuit_Click);
+
+    widgets::NameFromCaption(cmbUser, Label1);
+    widgets::NameFromCaption(txtPassw, Label2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -15,6 +15,7 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/accessible_names.h"
 #include "platform/widgets/screen_parts.h"
 #include "text/catalogue.h"
 #include "users/ini_file.h"
@@ -168,6 +169,17 @@ frmRegist::frmRegist(platform::AppContext& context, QWidget* parent)
     layout->addSpacing(14);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // A screen reader announces each box by its caption, with the example or hint beside it; the
+    // option buttons by the words next to them, within the caption of the sex.
+    widgets::NameFromCaption(txtLastName, Label2);
+    widgets::NameFromCaption(txtName, Label3);
+    widgets::NameFromCaption(txtYearBirth, Label4, {Label9});
+    widgets::NameFromCaption(Option1[0], Label6, {Label5});
+    widgets::NameFromCaption(Option1[1], Label7, {Label5});
+    widgets::NameFromCaption(txtWeight, Label14, {Label16[0], Label16[1]});
+    widgets::NameFromCaption(txtHeight, Label13, {Label15, Label16[2]});
+    widgets::NameFromCaption(txtPassw, Label8, {Label10});
 
     setTabOrder(txtLastName, txtName);
     setTabOrder(txtName, txtYearBirth);

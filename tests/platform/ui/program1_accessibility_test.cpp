@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -58,6 +59,7 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
     void CheckNames(QWidget* screen) {
         ASSERT_NE(screen, nullptr);
         visited.insert(screen->objectName().toStdString());
+        CheckTabOrder(screen);
         for (QWidget* widget : screen->findChildren<QWidget*>()) {
             if (!widget->isVisibleTo(screen) || !Interactive(widget)) continue;
             if (InsideAControl(widget, screen)) continue;
@@ -70,6 +72,31 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
         }
     }
     void CheckNames(const char* screen) { CheckNames(Screen(screen)); }
+
+    // Notes where Tab jumps against the reading order of the screen: up, or left on a row.
+    // The recommendations are read as columns (the list, then the documents beside it), which
+    // is the order Tab takes there.
+    void CheckTabOrder(QWidget* screen) {
+        if (screen->objectName() == "frmRecom1") return;
+        QWidget* previous = nullptr;
+        for (QWidget* next = screen->nextInFocusChain(); next && next != screen;
+             next = next->nextInFocusChain()) {
+            if (!screen->isAncestorOf(next) || !next->isVisibleTo(screen) ||
+                !(next->focusPolicy() & Qt::TabFocus))
+                continue;
+            if (previous) {
+                const QPoint from = previous->mapTo(screen, QPoint());
+                const QPoint to = next->mapTo(screen, QPoint());
+                const bool sameRow = std::abs(to.y() - from.y()) <= kRowTolerance;
+                if (to.y() < from.y() - kRowTolerance || (sameRow && to.x() < from.x()))
+                    outOfOrder.push_back(screen->objectName().toStdString() + ": " +
+                                         previous->objectName().toStdString() + " -> " +
+                                         next->objectName().toStdString());
+            }
+            previous = next;
+        }
+    }
+    static constexpr int kRowTolerance = 8;
 
     // The names of the focusable controls in the order Tab reaches them, from the first one.
     static std::vector<std::string> TabWalk(QWidget* from, int steps) {
@@ -139,14 +166,14 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
             PressIn(&dialog, "cmdNew");
         } else if (name == "frmRegist") {
             // Enter goes on from each box to the next one, as the screen promises.
-            ASSERT_EQ(KeyTarget(&dialog)->objectName(), "txtLastName");
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "txtLastName");
             Type(&dialog, "Соколова");
             Key(&dialog, Qt::Key_Return);
             Type(&dialog, "Анна");
             Key(&dialog, Qt::Key_Return);
             Type(&dialog, QString::number(clock.now.year - 34));
             Key(&dialog, Qt::Key_Return);
-            ASSERT_EQ(KeyTarget(&dialog)->objectName(), "Option1(0)");
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "Option1(0)");
             Key(&dialog, Qt::Key_Right);
             Key(&dialog, Qt::Key_Space);  // a woman
             Key(&dialog, Qt::Key_Return);
@@ -156,7 +183,7 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
             Key(&dialog, Qt::Key_Return);
             Type(&dialog, "rose7");
             Key(&dialog, Qt::Key_Return);
-            ASSERT_EQ(KeyTarget(&dialog)->objectName(), "cmdRegist");
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "cmdRegist");
             Key(&dialog, Qt::Key_Space);
         } else if (name == "frmRTF") {
             Key(&dialog, Qt::Key_Escape);
@@ -183,11 +210,13 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
 
     std::set<std::string> visited;
     std::vector<std::string> unnamed;
+    std::vector<std::string> outOfOrder;
     std::vector<std::string> dialogsSeen;
 };
 
-// Whatever the path through program 1, no control a screen shows is left without a name.
-TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasAName) {
+// Whatever the path through program 1, no control a screen shows is left without a name, and
+// Tab goes through every screen as it reads.
+TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasANameAndTabReadsInOrder) {
     bool returning = false;
     forms.SetModalRunner([&](QDialog& dialog) {
         CheckNames(&dialog);
@@ -277,17 +306,23 @@ TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasAName) {
     std::string list;
     for (const std::string& control : unnamed) list += "\n  " + control;
     EXPECT_TRUE(unnamed.empty()) << "controls without an accessible name:" << list;
+    list.clear();
+    for (const std::string& jump : outOfOrder) list += "\n  " + jump;
+    EXPECT_TRUE(outOfOrder.empty()) << "Tab against the reading order:" << list;
 }
+
+using Heard = std::pair<std::string, std::string>;
 
 // The words beside a control reach a screen reader with it: the caption as its name, the
 // example or allowed length as its description; the link says what it leads to.
 TEST_F(Program1AccessibilityTest, BoxesAndOptionsAreNamedByTheWordsBesideThem) {
-    std::map<std::string, std::pair<QString, QString>> heard;
+    std::map<std::string, std::pair<std::string, std::string>> heard;
     forms.SetModalRunner([&](QDialog& dialog) {
         for (QWidget* widget : dialog.findChildren<QWidget*>()) {
             if (!widget->objectName().isEmpty())
                 heard[widget->objectName().toStdString()] = {
-                    Spoken(widget), Spoken(widget, QAccessible::Description)};
+                    Spoken(widget).toStdString(),
+                    Spoken(widget, QAccessible::Description).toStdString()};
         }
         if (dialog.objectName() == "frmChoice") dialog.findChild<QPushButton*>("cmdNew")->click();
         if (dialog.objectName() == "frmRegist") dialog.findChild<QPushButton*>("cmdClose")->click();
@@ -295,13 +330,11 @@ TEST_F(Program1AccessibilityTest, BoxesAndOptionsAreNamedByTheWordsBesideThem) {
     OpenMainWindow().findChild<QAction*>("mProgram21")->trigger();
     ProcessEvents();
     EXPECT_EQ(heard["txtLastName"].first, "Фамилия");
-    EXPECT_EQ(heard["txtYearBirth"], std::make_pair(QString("Год рождения"),
-                                                    QString("(четыре цифры)")));
-    EXPECT_EQ(heard["Option1(0)"], std::make_pair(QString("Муж"), QString("Пол")));
-    EXPECT_EQ(heard["Option1(1)"], std::make_pair(QString("Жен"), QString("Пол")));
+    EXPECT_EQ(heard["txtYearBirth"], Heard("Год рождения", "(четыре цифры)"));
+    EXPECT_EQ(heard["Option1(0)"], Heard("Муж", "Пол"));
+    EXPECT_EQ(heard["Option1(1)"], Heard("Жен", "Пол"));
     EXPECT_EQ(heard["txtWeight"].second, "(например: 82)");
-    EXPECT_EQ(heard["txtHeight"], std::make_pair(QString("Рост (м)"),
-                                                 QString("(например: 1.75)")));
+    EXPECT_EQ(heard["txtHeight"], Heard("Рост (м)", "(например: 1.75)"));
     EXPECT_EQ(heard["txtPassw"].first, "Пароль");
 }
 
@@ -339,7 +372,7 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
         Key(&window, Qt::Key_Right);
     auto* programs = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(programs, nullptr);
-    ASSERT_EQ(programs->objectName(), "mProgram");
+    ASSERT_EQ(programs->objectName().toStdString(), "mProgram");
     for (int i = 0; i < 10 && (!programs->activeAction() ||
                                programs->activeAction()->objectName() != "mProgram21");
          ++i)
@@ -394,22 +427,23 @@ TEST_F(Program1AccessibilityTest, ArrowsMoveBetweenOptionsWithoutAnswering) {
     QApplication::setActiveWindow(anketa->window());
     anketa->Timer1_Timer();
     clock.Advance(0.6);
-    ASSERT_EQ(KeyTarget(anketa)->objectName(), "Option1(1)");
+    ASSERT_EQ(KeyTarget(anketa)->objectName().toStdString(), "Option1(1)");
     const int asked = anketa->questionnaire().questionsShown();
     Key(anketa, Qt::Key_Down);
     Key(anketa, Qt::Key_Down);
     Key(anketa, Qt::Key_Up);
-    EXPECT_EQ(KeyTarget(anketa)->objectName(), "Option1(2)");
+    EXPECT_EQ(KeyTarget(anketa)->objectName().toStdString(), "Option1(2)");
     EXPECT_EQ(anketa->questionnaire().questionsShown(), asked) << "an arrow answered";
     const QString question = Find<QLabel>(anketa, "lblQuestion")->text();
-    EXPECT_EQ(Spoken(KeyTarget(anketa), QAccessible::Description), question.simplified());
+    EXPECT_EQ(Spoken(KeyTarget(anketa), QAccessible::Description).toStdString(),
+              question.simplified().toStdString());
 
     Key(anketa, Qt::Key_Return);
     EXPECT_EQ(anketa->questionnaire().questionsShown(), asked + 1);
     // While the next question is locked the keys wait on the page; then the first option.
     EXPECT_EQ(KeyTarget(anketa), anketa);
     anketa->Timer1_Timer();
-    EXPECT_EQ(KeyTarget(anketa)->objectName(), "Option1(1)");
+    EXPECT_EQ(KeyTarget(anketa)->objectName().toStdString(), "Option1(1)");
 
     int options = 0;
     while (options < 5 && Find<QWidget>(anketa, QString("Option1(%1)").arg(options + 1).toLatin1())

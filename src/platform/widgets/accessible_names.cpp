@@ -4,20 +4,13 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStringList>
 #include <vector>
 
 namespace widgets {
 namespace {
 
-// The words as a listener hears them: no line breaks, no mnemonic marks, no doubled blanks.
-QString Spoken(const QString& shown) {
-    QString text = shown;
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text.simplified();
-}
 
 // Keeps the control's name and description equal to the texts of its labels.
 class CaptionFollower : public QObject {
@@ -60,6 +53,17 @@ class CaptionFollower : public QObject {
 };
 
 }  // namespace
+
+QString Spoken(const QString& shown) {
+    QString text = shown;
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    static const QRegularExpression hyphenated(QStringLiteral("(\\w)-\\s+(\\w)"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    text.replace(hyphenated, QStringLiteral("\\1\\2"));
+    return text.simplified();
+}
 
 void NameFromCaption(QWidget* control, QLabel* caption, std::initializer_list<QLabel*> hints) {
     if (!control || !caption) return;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QLabel;
+class QString;
 class QWidget;
 
 namespace widgets {
@@ -12,6 +13,10 @@ namespace widgets {
 // follow as its description, in the order given. A caption beside a box or a list also becomes
 // its buddy, so that the two are known to belong together. The texts are read again whenever
 // the labels are shown.
+// Shown words as a listener hears them: one line, no mnemonic marks, and a word hyphenated to
+// fit a narrow caption ("РАЦИО- НАЛЬНОСТЬ") whole again.
+QString Spoken(const QString& shown);
+
 void NameFromCaption(QWidget* control, QLabel* caption, std::initializer_list<QLabel*> hints = {});
 
 }  // namespace widgets

@@ -12,6 +12,7 @@
 
 #include "platform/forms.h"
 #include "platform/qt_text.h"
+#include "platform/widgets/accessible_names.h"
 #include "platform/widgets/print_screen.h"
 #include "platform/widgets/screen_room.h"
 #include "results/user_profile.h"
@@ -91,6 +92,8 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
             cell->setAlignment(Qt::AlignCenter);
             cell->setFixedWidth(kCellWidth);
             cell->setMinimumHeight(34);
+            // A screen reader tells the row a rating belongs to with it.
+            cell->setAccessibleDescription(widgets::Spoken(caption->text()));
             if (c == 0) {
                 cell->setProperty("current", true);
             } else {

@@ -272,6 +272,10 @@ TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasANameAndTabReadsInOrde
         Click("frmAnketa", "cmdContinue");
     }
     CheckNames("frmRezult1");
+    // A rating is heard with the row it stands in, its hyphenated caption whole.
+    EXPECT_EQ(Spoken(Find<QWidget>(Screen("frmRezult1"), "Label10(2)"), QAccessible::Description)
+                  .toStdString(),
+              "РАЦИОНАЛЬНОСТЬ ПИТАНИЯ");
     Click("frmRezult1", "cmdContinue");
     CheckNames("frmConclusion1");
     for (int i = 1; i <= 6; ++i) {

@@ -129,6 +129,8 @@ void ProgramScreen::showEvent(QShowEvent* event) {
         if (button) chain.push_back(button);
     }
     for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    // Enter presses the button that has the focus, the bar's and the screen's own alike.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 }
 
 void ProgramScreen::closeEvent(QCloseEvent* event) {

@@ -61,7 +61,7 @@ class ProgramScreen : public QWidget {
     // The window's own close box asks the abort question, like cmdClose.
     void closeEvent(QCloseEvent* event) override;
     // Tab reaches the bar last, as it stands below everything, also after controls a screen
-    // added while it loaded (a conclusion's document buttons).
+    // added while it loaded (a conclusion's document buttons); Enter presses any button.
     void showEvent(QShowEvent* event) override;
 
     platform::AppContext& ctx_;

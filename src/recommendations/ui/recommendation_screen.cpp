@@ -190,6 +190,7 @@ void RecommendationScreen::Arrange(const std::vector<QPushButton*>& actions) {
 QPushButton* RecommendationScreen::NewButton(QWidget* parent, const std::string& name) {
     auto* button = new QPushButton(ToQt(text::FormText(formName_, name)), parent);
     button->setObjectName(QString::fromStdString(name));
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
 }
 
@@ -230,6 +231,7 @@ QPushButton* RecommendationScreen::PreparationButton(int index) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdPreparat(%1)").arg(i));
         button->setFixedWidth(kPreparationButtonWidth);
+        button->setAutoDefault(true);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { cmdPreparat_Click(i); });
         cmdPreparat(i) = button;

@@ -187,7 +187,18 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
             Key(&dialog, Qt::Key_Space);
         } else if (name == "frmRTF") {
             Key(&dialog, Qt::Key_Escape);
+        } else if (name == "frmAbort") {
+            // The question starts on "НЕТ": a stray Space or Enter never ends the test.
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "cmdNo");
+            Key(&dialog, Qt::Key_Return);
         }
+    }
+    // Tab to a button and press it with Enter.
+    void Enter(const char* screen, const char* button) {
+        QWidget* window = forms.Find(screen);
+        ASSERT_NE(window, nullptr) << screen;
+        ASSERT_TRUE(TabTo(window, button));
+        Key(window, Qt::Key_Return);
     }
 
     // Answers the page's questions with the arrows and the space bar until the result shows.
@@ -384,6 +395,8 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
     Key(&window, Qt::Key_Return);
     ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
 
+    Press("frmRazd1", "cmdClose");  // the abort question, answered "НЕТ"
+    ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
     Press("frmRazd1", "cmdContinue");
     for (int test = 11; test <= 14; ++test) {
         Press("frmRazd", "cmdContinue");
@@ -391,12 +404,22 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
         Press("frmAnketa", "cmdContinue");
     }
     ASSERT_TRUE(forms.IsLoaded("frmRezult1"));
-    Press("frmRezult1", "cmdContinue");
+    Enter("frmRezult1", "cmdContinue");
     ASSERT_TRUE(forms.IsLoaded("frmConclusion1"));
-    Press("frmConclusion1", "cmdContinue");
+    // An article of the conclusion opens with Enter and closes with Escape.
+    for (int i = 1; i <= 6; ++i) {
+        const QByteArray book = QString("cmdBooks(%1)").arg(i).toLatin1();
+        auto* button = Find<QPushButton>(Screen("frmConclusion1"), book.constData());
+        if (button && button->isVisible()) {
+            Enter("frmConclusion1", book.constData());
+            break;
+        }
+    }
+    Enter("frmConclusion1", "cmdContinue");
     ASSERT_TRUE(forms.IsLoaded("frmRecom1"));
 
-    // The plan opens and closes, the news link opens the browser, the sheet opens and closes.
+    // A preparation's description, the plan, the news link and the sheet, the news link opens the browser, the sheet opens and closes.
+    Enter("frmRecom1", "cmdPreparat(1)");
     Press("frmRecom1", "cmdPlan");
     ASSERT_TRUE(TabTo(Screen("frmRecom1"), "lblURL"));
     Key(Screen("frmRecom1"), Qt::Key_Return);
@@ -409,7 +432,8 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
     Press("frmRecom1", "cmdClose");
     ASSERT_TRUE(forms.IsLoaded("frmEnd"));
     EXPECT_EQ(sharedState.recomForm, "frmRecom1");
-    const std::vector<std::string> dialogs = {"frmChoice", "frmRegist", "frmRTF"};
+    const std::vector<std::string> dialogs = {"frmChoice", "frmRegist", "frmAbort",
+                                              "frmRTF",    "frmRTF",    "frmRTF"};
     EXPECT_EQ(dialogsSeen, dialogs);
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
 }

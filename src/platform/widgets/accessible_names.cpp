@@ -11,12 +11,14 @@
 namespace widgets {
 namespace {
 
-
 // Keeps the control's name and description equal to the texts of its labels.
 class CaptionFollower : public QObject {
   public:
     CaptionFollower(QWidget* control, QLabel* caption, std::initializer_list<QLabel*> hints)
-        : QObject(control), control_(control), caption_(caption), hints_(hints.begin(), hints.end()) {
+        : QObject(control),
+          control_(control),
+          caption_(caption),
+          hints_(hints.begin(), hints.end()) {
         for (QLabel* label : Labels()) label->installEventFilter(this);
         Update();
     }

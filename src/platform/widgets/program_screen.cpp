@@ -119,10 +119,11 @@ void ProgramScreen::cmdClose_Click() {
 void ProgramScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     std::vector<QWidget*> chain;
-    for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+    for (QWidget* next = nextInFocusChain(); next && next != this;
+         next = next->nextInFocusChain()) {
         if (!isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)) continue;
-        const bool inBar = next == cmdContinue || next == cmdReturn || next == cmdPrint ||
-                           next == cmdClose;
+        const bool inBar =
+            next == cmdContinue || next == cmdReturn || next == cmdPrint || next == cmdClose;
         if (!inBar) chain.push_back(next);
     }
     for (QPushButton* button : {cmdContinue, cmdReturn, cmdPrint, cmdClose}) {

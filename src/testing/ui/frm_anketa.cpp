@@ -227,6 +227,8 @@ void frmAnketa::Render() {
         FrameQuestion->setEnabled(false);
         Timer1->start();
     }
+    // The keyboard waits on "continue" below the result; a screen reader tells the result there.
+    cmdContinue->setAccessibleDescription(result ? lblResult->text().simplified() : QString());
     if (result) cmdContinue->setFocus();
     FitHeight();
 }

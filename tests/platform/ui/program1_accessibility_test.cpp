@@ -33,9 +33,8 @@ QString Spoken(QWidget* widget, QAccessible::Text which = QAccessible::Name) {
 }
 
 bool Interactive(const QWidget* widget) {
-    return qobject_cast<const QAbstractButton*>(widget) ||
-           qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
-           qobject_cast<const QTextEdit*>(widget) ||
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+           qobject_cast<const QComboBox*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
            qobject_cast<const widgets::ClickableLabel*>(widget) ||
            (widget->focusPolicy() & Qt::TabFocus);
 }
@@ -141,8 +140,7 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
             QTest::keyClick(focused, Qt::Key_Tab);
             ProcessEvents();
         }
-        ADD_FAILURE() << "Tab never reaches " << window->objectName().toStdString() << "."
-                      << name;
+        ADD_FAILURE() << "Tab never reaches " << window->objectName().toStdString() << "." << name;
         return false;
     }
     // Tab to a button and press it with the space bar.
@@ -217,6 +215,12 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
             Key(anketa, Qt::Key_Space);
         }
         ASSERT_FALSE(frame->isVisible()) << test;
+        // The result is heard where the keyboard now is.
+        QWidget* focused = KeyTarget(anketa);
+        ASSERT_EQ(focused->objectName().toStdString(), "cmdContinue");
+        EXPECT_EQ(Spoken(focused, QAccessible::Description).toStdString(),
+                  Find<QLabel>(anketa, "lblResult")->text().simplified().toStdString());
+        EXPECT_FALSE(Spoken(focused, QAccessible::Description).isEmpty());
     }
 
     std::set<std::string> visited;
@@ -290,8 +294,8 @@ TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasANameAndTabReadsInOrde
     Click("frmRezult1", "cmdContinue");
     CheckNames("frmConclusion1");
     for (int i = 1; i <= 6; ++i) {
-        auto* book = Find<QPushButton>(Screen("frmConclusion1"),
-                                       QString("cmdBooks(%1)").arg(i).toLatin1());
+        auto* book =
+            Find<QPushButton>(Screen("frmConclusion1"), QString("cmdBooks(%1)").arg(i).toLatin1());
         if (book && book->isVisible()) {
             Click("frmConclusion1", QString("cmdBooks(%1)").arg(i).toLatin1());
             break;
@@ -313,10 +317,9 @@ TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasANameAndTabReadsInOrde
     ProcessEvents();
     ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
 
-    for (const char* screen :
-         {"frmWelcome", "frmAbout", "frmChoice", "frmRegist", "frmLogin", "frmRazd1", "frmRazd",
-          "frmAnketa", "frmAbort", "frmRezult1", "frmConclusion1", "frmRTF", "frmRecom1",
-          "frmRecept1", "frmEnd"})
+    for (const char* screen : {"frmWelcome", "frmAbout", "frmChoice", "frmRegist", "frmLogin",
+                               "frmRazd1", "frmRazd", "frmAnketa", "frmAbort", "frmRezult1",
+                               "frmConclusion1", "frmRTF", "frmRecom1", "frmRecept1", "frmEnd"})
         EXPECT_TRUE(visited.count(screen)) << screen << " was not looked at";
     std::string list;
     for (const std::string& control : unnamed) list += "\n  " + control;
@@ -367,7 +370,7 @@ TEST_F(Program1AccessibilityTest, TabFollowsTheReadingOrderOfTheRegistration) {
     ProcessEvents();
     // From one option button Tab leaves the pair: the arrows choose between them.
     const std::vector<std::string> expected = {
-        "txtLastName", "txtName",      "txtYearBirth", "Option1(0)", "txtWeight", "txtHeight",
+        "txtLastName", "txtName",      "txtYearBirth", "Option1(0)", "txtWeight",  "txtHeight",
         "txtPassw",    "chkShowPassw", "cmdRegist",    "cmdClose",   "txtLastName"};
     EXPECT_EQ(order, expected);
 }
@@ -418,7 +421,8 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
     Enter("frmConclusion1", "cmdContinue");
     ASSERT_TRUE(forms.IsLoaded("frmRecom1"));
 
-    // A preparation's description, the plan, the news link and the sheet, the news link opens the browser, the sheet opens and closes.
+    // A preparation's description, the plan, the news link and the sheet, the news link opens the
+    // browser, the sheet opens and closes.
     Enter("frmRecom1", "cmdPreparat(1)");
     Press("frmRecom1", "cmdPlan");
     ASSERT_TRUE(TabTo(Screen("frmRecom1"), "lblURL"));
@@ -474,12 +478,12 @@ TEST_F(Program1AccessibilityTest, ArrowsMoveBetweenOptionsWithoutAnswering) {
     EXPECT_EQ(KeyTarget(anketa)->objectName().toStdString(), "Option1(1)");
 
     int options = 0;
-    while (options < 5 && Find<QWidget>(anketa, QString("Option1(%1)").arg(options + 1).toLatin1())
-                              ->isVisible())
+    while (options < 5 &&
+           Find<QWidget>(anketa, QString("Option1(%1)").arg(options + 1).toLatin1())->isVisible())
         ++options;
     const std::vector<std::string> order = TabWalk(KeyTarget(anketa), 5);
-    const std::vector<std::string> expected = {"Option1(1)", "cmdContinue", "cmdCount",
-                                               "cmdReturn", "cmdExit"};
+    const std::vector<std::string> expected = {"Option1(1)", "cmdContinue", "cmdCount", "cmdReturn",
+                                               "cmdExit"};
     EXPECT_EQ(order, expected) << options << " options shown";
 }
 

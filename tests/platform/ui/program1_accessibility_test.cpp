@@ -32,6 +32,12 @@ QString Spoken(QWidget* widget, QAccessible::Text which = QAccessible::Name) {
     return accessible ? accessible->text(which).trimmed() : QString();
 }
 
+// The window gets the keyboard, as when the person brings it to the front.
+void Activate(QWidget* window) {
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+}
+
 bool Interactive(const QWidget* widget) {
     return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
            qobject_cast<const QComboBox*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
@@ -157,7 +163,7 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
 
     // The dialogs of the road, answered with the keyboard.
     void AnswerByKeys(QDialog& dialog) {
-        QApplication::setActiveWindow(&dialog);
+        Activate(&dialog);
         const std::string name = dialog.objectName().toStdString();
         dialogsSeen.push_back(name);
         if (name == "frmChoice") {
@@ -362,7 +368,7 @@ TEST_F(Program1AccessibilityTest, TabFollowsTheReadingOrderOfTheRegistration) {
     forms.SetModalRunner([&](QDialog& dialog) {
         if (dialog.objectName() == "frmChoice") dialog.findChild<QPushButton*>("cmdNew")->click();
         if (dialog.objectName() != "frmRegist") return;
-        QApplication::setActiveWindow(&dialog);
+        Activate(&dialog);
         order = TabWalk(dialog.findChild<QWidget*>("txtLastName"), 11);
         dialog.findChild<QPushButton*>("cmdClose")->click();
     });
@@ -380,7 +386,7 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
     clock.now = {2026, 3, 2, 9, 0, 0};
     forms.SetModalRunner([this](QDialog& dialog) { AnswerByKeys(dialog); });
     shell::frmMDI& window = OpenMainWindow();
-    QApplication::setActiveWindow(&window);
+    Activate(&window);
 
     // F10 opens the menu; the arrows go to «Программы» and its first program; Enter starts it.
     Key(&window, Qt::Key_F10);
@@ -456,7 +462,7 @@ TEST_F(Program1AccessibilityTest, ArrowsMoveBetweenOptionsWithoutAnswering) {
     ProcessEvents();
     questionnaire::frmAnketa* anketa = Anketa();
     ASSERT_NE(anketa, nullptr);
-    QApplication::setActiveWindow(anketa->window());
+    Activate(anketa->window());
     anketa->Timer1_Timer();
     clock.Advance(0.6);
     ASSERT_EQ(KeyTarget(anketa)->objectName().toStdString(), "Option1(1)");

@@ -24,7 +24,8 @@ TEST(ScreenKitAccessibilityTest, TheLinkIsReachedAndOpenedWithTheKeyboardAndAnno
     layout->addWidget(before);
     layout->addWidget(link);
     screen.show();
-    QApplication::setActiveWindow(&screen);
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     QSignalSpy clicked(link, &widgets::ClickableLabel::clicked);
 
     before->setFocus();

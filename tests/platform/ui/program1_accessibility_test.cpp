@@ -161,13 +161,45 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
         Key(window, Qt::Key_Space);
     }
 
+    // F10 opens the menu; the arrows go to «Программы» and its first program; Enter starts it.
+    void StartProgram1ByKeys(shell::frmMDI& window) {
+        // The main window in front (the offscreen platform forgets it when a screen closes).
+        Activate(&window);
+        Key(&window, Qt::Key_F10);
+        for (int i = 0; i < 10 && window.menuBar()->activeAction() &&
+                        window.menuBar()->activeAction()->objectName() != "mProgram";
+             ++i)
+            Key(&window, Qt::Key_Right);
+        auto* programs = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(programs, nullptr);
+        ASSERT_EQ(programs->objectName().toStdString(), "mProgram");
+        for (int i = 0; i < 10 && (!programs->activeAction() ||
+                                   programs->activeAction()->objectName() != "mProgram21");
+             ++i)
+            Key(&window, Qt::Key_Down);
+        Key(&window, Qt::Key_Return);
+    }
+
     // The dialogs of the road, answered with the keyboard.
     void AnswerByKeys(QDialog& dialog) {
         Activate(&dialog);
         const std::string name = dialog.objectName().toStdString();
         dialogsSeen.push_back(name);
         if (name == "frmChoice") {
-            PressIn(&dialog, "cmdNew");
+            PressIn(&dialog, returning ? "cmdSecond" : "cmdNew");
+        } else if (name == "frmLogin") {
+            // The first name is chosen already and the keyboard is in the password box.
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "txtPassw");
+            Type(&dialog, "rose7");
+            Key(&dialog, Qt::Key_Return);
+        } else if (name == "frmRegist" && returning) {
+            // Only the weight is asked for now.
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "txtWeight");
+            Type(&dialog, "60");
+            Key(&dialog, Qt::Key_Return);
+            Key(&dialog, Qt::Key_Return);
+            ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "cmdRegist");
+            Key(&dialog, Qt::Key_Space);
         } else if (name == "frmRegist") {
             // Enter goes on from each box to the next one, as the screen promises.
             ASSERT_EQ(KeyTarget(&dialog)->objectName().toStdString(), "txtLastName");
@@ -233,12 +265,12 @@ class Program1AccessibilityTest : public testsupport::UiFixture {
     std::vector<std::string> unnamed;
     std::vector<std::string> outOfOrder;
     std::vector<std::string> dialogsSeen;
+    bool returning = false;
 };
 
 // Whatever the path through program 1, no control a screen shows is left without a name, and
 // Tab goes through every screen as it reads.
 TEST_F(Program1AccessibilityTest, EveryControlOnTheRoadHasANameAndTabReadsInOrder) {
-    bool returning = false;
     forms.SetModalRunner([&](QDialog& dialog) {
         CheckNames(&dialog);
         const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
@@ -388,20 +420,7 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
     shell::frmMDI& window = OpenMainWindow();
     Activate(&window);
 
-    // F10 opens the menu; the arrows go to «Программы» and its first program; Enter starts it.
-    Key(&window, Qt::Key_F10);
-    for (int i = 0; i < 10 && window.menuBar()->activeAction() &&
-                    window.menuBar()->activeAction()->objectName() != "mProgram";
-         ++i)
-        Key(&window, Qt::Key_Right);
-    auto* programs = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(programs, nullptr);
-    ASSERT_EQ(programs->objectName().toStdString(), "mProgram");
-    for (int i = 0; i < 10 && (!programs->activeAction() ||
-                               programs->activeAction()->objectName() != "mProgram21");
-         ++i)
-        Key(&window, Qt::Key_Down);
-    Key(&window, Qt::Key_Return);
+    ASSERT_NO_FATAL_FAILURE(StartProgram1ByKeys(window));
     ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
 
     Press("frmRazd1", "cmdClose");  // the abort question, answered "НЕТ"
@@ -445,6 +464,17 @@ TEST_F(Program1AccessibilityTest, TheWholeRoadIsTakenWithTheKeyboardAlone) {
     const std::vector<std::string> dialogs = {"frmChoice", "frmRegist", "frmAbort",
                                               "frmRTF",    "frmRTF",    "frmRTF"};
     EXPECT_EQ(dialogsSeen, dialogs);
+
+    // Out to the welcome screen, and back another day: the login and the weight by keys too.
+    Press("frmEnd", "cmdExit");
+    EXPECT_FALSE(forms.IsLoaded("frmEnd"));
+    returning = true;
+    dialogsSeen.clear();
+    ASSERT_NO_FATAL_FAILURE(StartProgram1ByKeys(window));
+    ASSERT_TRUE(forms.IsLoaded("frmRazd1"));
+    const std::vector<std::string> again = {"frmChoice", "frmLogin", "frmRegist"};
+    EXPECT_EQ(dialogsSeen, again);
+    EXPECT_EQ(sharedState.userWeight, 60);
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "docs/ui/frm_rtf.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "shell/ui/frm_mdi.h"
 #include "support/ui_fixture.h"
@@ -22,7 +23,9 @@ class FrmRecom2Test : public testsupport::UiFixture {
         sharedState.curProgram = 2;
         LogIn({"Белова", "Нина", "f", 1946, 1.60f, 60});  // 80 years old
         forms.SetModalRunner([this](QDialog& dialog) {
-            viewed.push_back(dialog.objectName().toStdString());
+            auto* viewer = qobject_cast<docs::frmRTF*>(&dialog);
+            ASSERT_NE(viewer, nullptr);
+            viewed.push_back({viewer->PlainText(), viewer->PrintButtonVisible()});
             if (!shot.isEmpty()) SaveShot(dialog, shot);
         });
         OpenMainWindow();
@@ -49,7 +52,11 @@ class FrmRecom2Test : public testsupport::UiFixture {
         QWidget* widget = screen->findChild<QWidget*>(name);
         return widget && !widget->isHidden();
     }
-    std::vector<std::string> viewed;
+    struct Viewed {
+        std::string text;
+        bool printable;
+    };
+    std::vector<Viewed> viewed;
     QString shot;
 };
 
@@ -148,6 +155,42 @@ TEST_F(FrmRecom2Test, AMissingExerciseProgrammeIsReportedWithItsPathAndNoIcon) {
     EXPECT_NE(messages.shown[1].text.find("G-J-7.rtf"), std::string::npos);
     EXPECT_EQ(messages.shown[1].icon, platform::MessageBox::Icon::Warning);
     EXPECT_TRUE(viewed.empty());
+}
+
+TEST_F(FrmRecom2Test, AWomanOf80WithoutTheSquatTestReadsHerProgrammeAddressedAndDated) {
+    WithDocuments();
+    sharedState.answers(2, 9, 32) = -1;
+    QWidget* screen = Open(0, 238);
+    // Rating 0 and physical difficulties: list 19, then list 2 with the salts' variant 4.
+    EXPECT_EQ(Captions(screen, "cmdPreparat").size(), 10u);
+    shot = "G-J-12-12";
+    Click("frmRecom2", "cmdRecom(2)");
+    ASSERT_EQ(viewed.size(), 1u);
+    const std::string& programme = viewed.back().text;
+    EXPECT_TRUE(viewed.back().printable);
+    EXPECT_NE(programme.find("Г-жа Белова Нина"), std::string::npos);
+    EXPECT_NE(programme.find("08.12.26"), std::string::npos);
+    EXPECT_NE(programme.find("лет и старше"), std::string::npos);
+    EXPECT_EQ(programme.find("яяяяяя"), std::string::npos);
+    EXPECT_EQ(programme.find("DDDDDD"), std::string::npos);
+
+    // The self-help text of the topic: not printable.
+    shot.clear();
+    Click("frmRecom2", "cmdRecom(1)");
+    ASSERT_EQ(viewed.size(), 2u);
+    EXPECT_FALSE(viewed.back().printable);
+    EXPECT_GT(viewed.back().text.size(), 1500u);
+
+    // The use table: the salts' row of variant 4 only, dated, without markers.
+    shot = "G-Take-J_238";
+    Click("frmRecom2", "cmdUse");
+    ASSERT_EQ(viewed.size(), 3u);
+    const std::string& table = viewed.back().text;
+    EXPECT_NE(table.find("08.12.26"), std::string::npos);
+    EXPECT_EQ(table.find('^'), std::string::npos);
+    EXPECT_NE(table.find("Торовил"), std::string::npos);
+    EXPECT_EQ(table.find("Вентаро"), std::string::npos);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

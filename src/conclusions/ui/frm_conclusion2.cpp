@@ -71,6 +71,11 @@ void frmConclusion2::Form_Load() {
         optRez1[n] = option;
     }
     Label17->setVisible(!factors_.empty());
+    // The reminder's line is kept free below a list, so that showing it moves nothing and cuts
+    // nothing off.
+    QSizePolicy reminder = lblNoSelected->sizePolicy();
+    reminder.setRetainSizeWhenHidden(!factors_.empty());
+    lblNoSelected->setSizePolicy(reminder);
     lblNoSelected->hide();
     FinishLayout();
 }

@@ -80,6 +80,12 @@ TEST_F(FrmConclusion2Test, ContinuingWithoutAMarkRemindsAndTheLastMarkIsHandedOv
     EXPECT_TRUE(Shown(screen, "lblNoSelected"));
     EXPECT_EQ(Text(screen, "lblNoSelected"), "Надо отметить явления, которые беспокоят Вас в первую!");
     EXPECT_FALSE(sharedState.navForward);
+    // The reminder pushes nothing below the buttons: the last paragraph still ends above them.
+    auto* text = screen->findChild<QLabel*>("Label10(0)");
+    EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "the paragraphs are cut";
+    EXPECT_LE(text->mapTo(screen, QPoint(0, text->height())).y(),
+              screen->findChild<QWidget*>("Frame1")->y());
+    EXPECT_LE(screen->findChild<QWidget*>("Frame1")->geometry().bottom(), screen->height());
     SaveShot(*screen, "frmConclusion2_reminder");
 
     // Marking factor 3 and then factor 1 hands over the key of factor 1.

@@ -137,6 +137,10 @@ TEST_F(FrmRecom2Test, TheDigestionFactorGivesEachOfItsTopicsOneButton) {
     EXPECT_GT(topic.y(), recom->Label7->mapTo(screen, QPoint(0, 0)).y());
     EXPECT_GT(recom->cmdClose->mapTo(screen, QPoint(0, 0)).y(), topic.y());
     SaveShot(*screen, "frmRecom2_244");
+    // The block's heading opens no document, so it reports none missing either.
+    QTest::mouseClick(recom->cmdRecom[0], Qt::LeftButton);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(viewed.empty());
 }
 
 TEST_F(FrmRecom2Test, AMissingExerciseProgrammeIsReportedWithItsPathAndNoIcon) {

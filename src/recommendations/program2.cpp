@@ -20,26 +20,29 @@ struct FactorAdvice {
     bool bySex = false;  // list 9 for a man, 10 for a woman
 };
 
+// clang-format off
 const FactorAdvice kFactorAdvice[] = {
-    {232, {}, ",3", false},
-    {233, {2}, "", false},
-    {234, {7}, "", false},
-    {235, {8}, "", false},
-    {236, {}, "", true},
-    {238, {2}, ",7,12", false},
-    {239, {3, 4}, "", false},
-    {240, {6}, ",6", false},
-    {241, {7}, ",6,12", false},
-    {242, {7}, "", false},
-    {243, {8}, "", false},
-    {244, {5, 11}, ",4,5,4,5", false},
-    {245, {}, "", true},
-    {246, {12}, ",8,12", false},
-    {247, {}, ",11", true},
-    {248, {15, 16}, ",1,12", false},
-    {249, {}, ",9,10,12", false},
-    {250, {}, ",9,10,12", false},
+    // key  lists     topics       a man's or a woman's list
+    {232, {},       ",3",        false},
+    {233, {2},      "",          false},
+    {234, {7},      "",          false},
+    {235, {8},      "",          false},
+    {236, {},       "",          true},
+    {238, {2},      ",7,12",     false},
+    {239, {3, 4},   "",          false},
+    {240, {6},      ",6",        false},
+    {241, {7},      ",6,12",     false},
+    {242, {7},      "",          false},
+    {243, {8},      "",          false},
+    {244, {5, 11},  ",4,5,4,5",  false},
+    {245, {},       "",          true},
+    {246, {12},     ",8,12",     false},
+    {247, {},       ",11",       true},
+    {248, {15, 16}, ",1,12",     false},
+    {249, {},       ",9,10,12",  false},
+    {250, {},       ",9,10,12",  false},
 };
+// clang-format on
 
 std::string Normalised(const std::string& s) {
     std::string result = "," + s + ",";

@@ -1,7 +1,6 @@
-#include "conclusions/program2.h"
-
 #include <gtest/gtest.h>
 
+#include "conclusions/program2.h"
 #include "text/catalogue.h"
 
 namespace {
@@ -37,7 +36,9 @@ class Conclusion2Factors : public ::testing::Test {
     state::SharedState state = Healthy();
 };
 
-TEST_F(Conclusion2Factors, NothingIsListedForAHealthyUser) { EXPECT_EQ(FactorKeys2(state), Keys{}); }
+TEST_F(Conclusion2Factors, NothingIsListedForAHealthyUser) {
+    EXPECT_EQ(FactorKeys2(state), Keys{});
+}
 
 TEST_F(Conclusion2Factors, SatisfactoryCountsForTestsOneThreeAndFiveOnly) {
     Ratings(3);
@@ -64,8 +65,8 @@ TEST_F(Conclusion2Factors, EveryRuleHoldingListsEighteenFactorsInRuleOrder) {
     Ratings(0);
     for (int q = 1; q <= 13; ++q) state.answers(2, 7, q) = 1;
     state.answers(2, 14, 32) = 3;
-    EXPECT_EQ(FactorKeys2(state), (Keys{231, 232, 233, 234, 235, 236, 238, 239, 240, 241, 242,
-                                       243, 244, 245, 246, 247, 248, 249}));
+    EXPECT_EQ(FactorKeys2(state), (Keys{231, 232, 233, 234, 235, 236, 238, 239, 240, 241, 242, 243,
+                                        244, 245, 246, 247, 248, 249}));
     for (int key : FactorKeys2(state)) EXPECT_FALSE(text::GetCatalogText(key).empty()) << key;
 }
 

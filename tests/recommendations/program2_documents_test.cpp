@@ -89,7 +89,8 @@ TEST(Program2Documents, EveryListItemNamesAPreparationThatIsShownOrNeverShown) {
             if (item.empty()) continue;
             const Item parsed = Parse(item);
             ASSERT_TRUE(parsed.wellFormed) << "«" << item << "» in " << Describe(run);
-            EXPECT_FALSE(PreparationName(parsed.product).empty()) << item << " in " << Describe(run);
+            EXPECT_FALSE(PreparationName(parsed.product).empty())
+                << item << " in " << Describe(run);
             // Category 0 is a preparation that is never shown (the Part's 32).
             const int category = Category(categories, parsed.product);
             EXPECT_TRUE((category >= 1 && category <= 4) || parsed.product == 32)

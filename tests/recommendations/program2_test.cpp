@@ -71,11 +71,9 @@ TEST(Program2Lists, AManAndAWomanGetTheirOwnListForTheIntimateFactors) {
         return items.empty() ? std::string() : items + ",";
     };
     for (int factor : {236, 245, 247}) {
-        EXPECT_EQ(BuildLists(5, factor, Sex::Man).recomList,
-                  ",1,34,4,8,15,21-2,11-3,7-2,7-3,")
+        EXPECT_EQ(BuildLists(5, factor, Sex::Man).recomList, ",1,34,4,8,15,21-2,11-3,7-2,7-3,")
             << factor;
-        EXPECT_EQ(BuildLists(5, factor, Sex::Woman).recomList, ",1,34,4,8," + list(280))
-            << factor;
+        EXPECT_EQ(BuildLists(5, factor, Sex::Woman).recomList, ",1,34,4,8," + list(280)) << factor;
     }
     EXPECT_EQ(BuildLists(5, 247, Sex::Man).helpTopics, ",11,");
 }

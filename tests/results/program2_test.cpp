@@ -27,7 +27,8 @@ class Program2Results : public ::testing::Test {
         state.userFirstName = "Нина";
         state.nextTestNum = 1;
         clock.now = {2026, 12, 8, 10, 0, 0};
-        marks = {text::FormText("frmRezult2", "Marks"), text::FormText("frmRezult2", "BodyMassMarks")};
+        marks = {text::FormText("frmRezult2", "Marks"),
+                 text::FormText("frmRezult2", "BodyMassMarks")};
     }
     // A woman of 72, 1.60 m tall, with the given weight.
     void Woman72(int weight) {
@@ -131,7 +132,10 @@ TEST_F(Program2Results, TheRecordLeavesOutTheSquatTestAndTheHistoryShowsStoredMa
     Ratings({3, 0, 5, 3, 5, 0, 3, 3, -1});
     testsupport::MemoryProfile profile;
     profile.AddRun(1, "01.06.2026",
-                   {{"Test201", " 5"}, {"Test202", " 3"}, {"Test208", " 0"}, {"Test214", " 3"},
+                   {{"Test201", " 5"},
+                    {"Test202", " 3"},
+                    {"Test208", " 0"},
+                    {"Test214", " 3"},
                     {"Test215", " 3"}});
     profile.AddRun(2, "01.09.2026", {{"Test501", " 5"}, {"Test515", " 5"}});
     state.nextTestNum = 3;

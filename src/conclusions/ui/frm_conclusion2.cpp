@@ -23,7 +23,8 @@ QString Member(const char* name, int index) { return QString("%1(%2)").arg(name)
 
 }  // namespace
 
-frmConclusion2::frmConclusion2(platform::AppContext& context) : ConclusionScreen(context, kProgram) {
+frmConclusion2::frmConclusion2(platform::AppContext& context)
+    : ConclusionScreen(context, kProgram) {
     lblName = AddLabel("lblName", Look::Title);
     Label1 = AddLabel("Label1", Look::Title);
     AddLabel("lblDate", Look::Date);

@@ -20,7 +20,8 @@ frmRecom2::frmRecom2(platform::AppContext& context)
     topics_ = new QVBoxLayout;
     topics_->setSpacing(4);
     // The block's heading: it names the self-help documents below it and opens none itself.
-    auto* heading = new QPushButton(platform::ToQt(text::FormText(formName(), "cmdRecom(0)")), this);
+    auto* heading =
+        new QPushButton(platform::ToQt(text::FormText(formName(), "cmdRecom(0)")), this);
     heading->setObjectName("cmdRecom(0)");
     heading->setFlat(true);
     heading->setFocusPolicy(Qt::NoFocus);
@@ -59,8 +60,8 @@ void frmRecom2::ShowTopics() {
     for (size_t c = 0; c < topics.size(); ++c) {
         const int index = static_cast<int>(c) + 1;
         const int topic = topics[c];
-        auto* button = new QPushButton(
-            platform::ToQt(text::GetCatalogText(program2::TopicKey(topic))), this);
+        auto* button =
+            new QPushButton(platform::ToQt(text::GetCatalogText(program2::TopicKey(topic))), this);
         button->setObjectName(QStringLiteral("cmdRecom(%1)").arg(index));
         button->setProperty("topic", topic);
         button->setStyleSheet("text-align: left; padding: 4px 10px;");

@@ -47,7 +47,8 @@ TEST_F(FrmConclusion2Test, SatisfactoryTestsListTheirFactorsInRuleOrderBelowTheC
     QWidget* screen = Open();
     EXPECT_EQ(Text(screen, "lblName"), "Уважаемая госпожа\nБелова Нина");
     EXPECT_EQ(Text(screen, "lblDate"), "08.12.2026");
-    EXPECT_EQ(Text(screen, "lblRez"), "Шанс на здоровое и работоспособное долголетие удовлетворительный");
+    EXPECT_EQ(Text(screen, "lblRez"),
+              "Шанс на здоровое и работоспособное долголетие удовлетворительный");
     EXPECT_TRUE(Shown(screen, "Label17"));
     EXPECT_FALSE(Option(screen, 0)->isVisible());
     const char* titles[] = {"Наследственность и социальный статус", "Выявленная гиподинамия",
@@ -78,7 +79,8 @@ TEST_F(FrmConclusion2Test, ContinuingWithoutAMarkRemindsAndTheLastMarkIsHandedOv
     ASSERT_TRUE(forms.IsLoaded("frmConclusion2")) << "the screen stays";
     EXPECT_FALSE(forms.IsLoaded("frmRecom2"));
     EXPECT_TRUE(Shown(screen, "lblNoSelected"));
-    EXPECT_EQ(Text(screen, "lblNoSelected"), "Надо отметить явления, которые беспокоят Вас в первую!");
+    EXPECT_EQ(Text(screen, "lblNoSelected"),
+              "Надо отметить явления, которые беспокоят Вас в первую!");
     EXPECT_FALSE(sharedState.navForward);
     // The reminder pushes nothing below the buttons: the last paragraph still ends above them.
     auto* text = screen->findChild<QLabel*>("Label10(0)");

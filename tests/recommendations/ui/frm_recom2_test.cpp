@@ -60,8 +60,8 @@ class FrmRecom2Test : public testsupport::UiFixture {
     QString shot;
 };
 
-const std::vector<std::string> kInactivity = {"ТЕРВИЛ",  "ТОРОВИЛ", "БАРОВИЛ", "ВЕЛОНА",
-                                              "КАЛЕНИЯ", "ВИСТЕРА", "БЕЛАНТА ДОКТОР \"МИРВЕЛА\""};
+const std::vector<std::string> kInactivity = {
+    "ТЕРВИЛ", "ТОРОВИЛ", "БАРОВИЛ", "ВЕЛОНА", "КАЛЕНИЯ", "ВИСТЕРА", "БЕЛАНТА ДОКТОР \"МИРВЕЛА\""};
 
 TEST_F(FrmRecom2Test, RatingFiveWithInactivityListsItsPreparationsInCategoryOrder) {
     QWidget* screen = Open(5, 233);

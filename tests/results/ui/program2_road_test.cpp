@@ -9,9 +9,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPrinter>
 #include <cstdlib>
 #include <filesystem>
 
@@ -177,7 +177,8 @@ TEST_F(Program2RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     EXPECT_EQ(Text("frmConclusion2", "lblName"), "Уважаемая госпожа\nБелова Нина");
     SaveShot(window, "frmConclusion2_road");
     int listed = 0;
-    while (Screen("frmConclusion2")->findChild<QRadioButton*>(QString("optRez1(%1)").arg(listed + 1)))
+    while (
+        Screen("frmConclusion2")->findChild<QRadioButton*>(QString("optRez1(%1)").arg(listed + 1)))
         ++listed;
     int factor = 0;
     if (listed > 0) {

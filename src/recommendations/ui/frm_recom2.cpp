@@ -1,7 +1,10 @@
 #include "recommendations/ui/frm_recom2.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "platform/qt_text.h"
@@ -11,8 +14,30 @@
 namespace recommendations {
 
 namespace {
+
 constexpr int kProgram = 2;
+// Room a topic button's frame and padding take from the width of its row.
+constexpr int kTopicButtonPadding = 32;
+
+// The words of a title broken into lines that each fit the width; a word longer than the width
+// stands on a line of its own.
+QString WrappedToWidth(const QString& title, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : title.split(' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + ' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty()) lines.push_back(line);
+    return lines.join('\n');
 }
+
+}  // namespace
 
 frmRecom2::frmRecom2(platform::AppContext& context)
     : RecommendationScreen(context, kProgram, {.date = true, .buttons = 0, .buttonsGrow = true}) {
@@ -60,11 +85,15 @@ void frmRecom2::ShowTopics() {
     for (size_t c = 0; c < topics.size(); ++c) {
         const int index = static_cast<int>(c) + 1;
         const int topic = topics[c];
-        auto* button =
-            new QPushButton(platform::ToQt(text::GetCatalogText(program2::TopicKey(topic))), this);
+        auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdRecom(%1)").arg(index));
         button->setProperty("topic", topic);
         button->setStyleSheet("text-align: left; padding: 4px 10px;");
+        // A long title wraps onto a second line rather than being cut at the button's edge.
+        const QMargins margins = layout()->contentsMargins();
+        button->setText(WrappedToWidth(
+            platform::ToQt(text::GetCatalogText(program2::TopicKey(topic))), button->fontMetrics(),
+            width() - margins.left() - margins.right() - kTopicButtonPadding));
         connect(button, &QPushButton::clicked, this, [this, index] { cmdRecom_Click(index); });
         topics_->addWidget(button);
         cmdRecom[index] = button;

@@ -44,7 +44,9 @@ class FrmRecom2Test : public testsupport::UiFixture {
         std::vector<std::string> captions;
         for (int i = 1; i <= 40; ++i) {
             auto* button = screen->findChild<QPushButton*>(QString("%1(%2)").arg(array).arg(i));
-            if (button && !button->isHidden()) captions.push_back(button->text().toStdString());
+            // A long title wraps: its lines read as one caption.
+            if (button && !button->isHidden())
+                captions.push_back(button->text().replace('\n', ' ').toStdString());
         }
         return captions;
     }
@@ -150,6 +152,13 @@ TEST_F(FrmRecom2Test, AMissingExerciseProgrammeIsReportedWithItsPathAndNoIcon) {
     const std::vector<std::string> topics = Captions(screen, "cmdRecom");
     ASSERT_EQ(topics.size(), 2u);
     EXPECT_EQ(topics[1], text::GetCatalogText(262));
+    // The longest titles wrap within their buttons instead of being cut off.
+    for (int i : {1, 2}) {
+        auto* button = screen->findChild<QPushButton*>(QString("cmdRecom(%1)").arg(i));
+        for (const QString& line : button->text().split('\n'))
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(line), button->width() - 20) << i;
+    }
+    SaveShot(*screen, "frmRecom2_238");
     Click("frmRecom2", "cmdRecom(2)");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].text.find("G-J-12-12.rtf"), std::string::npos);

@@ -85,6 +85,12 @@ struct SharedState {
     }
     // The result variant of a program that condenses its tests into one (the child program).
     int16_t& resultVariant(int program) { return answers(program, kSummaryRow, kVariantItem); }
+    // Program 2: the factor the user marked on the conclusion (its catalogue key, 0 when none was
+    // listed), kept with the program's results of this run so that its recommendations can be
+    // built again after the conclusion screen has closed.
+    static constexpr int kMarkedFactorItem = 34;
+    int16_t& markedFactor() { return answers(2, kSummaryRow, kMarkedFactorItem); }
+    int16_t markedFactor() const { return answers(2, kSummaryRow, kMarkedFactorItem); }
 
     // Working values of the current program kept in testRating beside the tests' ratings.
     // Program 1: the body-mass class, the fitness class and the overall class (0, 50, 100) of
@@ -98,6 +104,9 @@ struct SharedState {
     float copiedScore(int testIndex) const { return testRating(10 + testIndex); }
     // A body-mass rating of the results screens.
     float& bodyMassRating() { return testRating(34); }
+    // Program 2: the body-mass class and the overall rating its results screen derives.
+    float& program2BodyMassClassValue() { return testRating(34); }
+    float& program2OverallValue() { return testRating(35); }
     // Program 5: the depression-risk rating (0, 3, 5) its results screen derives from the points
     // of the two tests and the body mass; its body-mass rating stands in bodyMassClassValue().
     float& riskRatingValue() { return testRating(35); }

@@ -68,6 +68,7 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
     const QFontMetrics metrics(captionFont);
     int captionWidth = 0;
     for (const Row& row : rows) {
+        if (row.row == kHeadingRow) continue;
         for (const QString& word : ToQt(Caption(row.captionName)).split(' ', Qt::SkipEmptyParts)) {
             captionWidth = std::max(captionWidth, metrics.horizontalAdvance(word));
         }
@@ -80,6 +81,14 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
         caption->setObjectName(rows[r].captionName);
         caption->setProperty("caption", true);
         caption->setWordWrap(true);
+        if (rows[r].row == kHeadingRow) {
+            // Spans the captions and every shown column; it takes the width they give and
+            // wraps in it rather than widening the grid beside hidden history columns.
+            caption->setAlignment(Qt::AlignCenter);
+            caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            grid_->addWidget(caption, static_cast<int>(r), 0, 1, 1 + columns);
+            continue;
+        }
         caption->setFixedWidth(captionWidth);
         caption->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         grid_->addWidget(caption, static_cast<int>(r), 0);

@@ -88,7 +88,8 @@ TEST_F(FrmEndTest, ReturnReopensTheRecommendationScreenItCameFrom) {
     EXPECT_TRUE(forms.Find("frmRecom4")->isVisible());
 
     // A name that is no recommendation screen, or one that cannot be opened: nothing happens.
-    for (const char* recomForm : {"frmRezult1", "frmRecom2"}) {
+    forms.Register("frmRecom3", {});
+    for (const char* recomForm : {"frmRezult1", "frmRecom3"}) {
         screen = Open(recomForm);
         Find<QPushButton>(screen, "cmdReturn")->click();
         EXPECT_TRUE(forms.IsLoaded("frmEnd")) << recomForm;

@@ -124,10 +124,10 @@ TEST_F(Program3RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     for (int key : {301, 302, 303}) {
         const int code = sharedState.answers(3, key - 300, 32);
         EXPECT_EQ(users::ReadIni(file, "Result1", "Test" + std::to_string(key), "?"),
-                  " " + std::to_string(code));
+                  std::to_string(code));
     }
-    EXPECT_EQ(users::ReadIni(file, "Result1", "Test314", "?"), " 6");
-    EXPECT_EQ(users::ReadIni(file, "Result1", "Test315", "?"), " " + std::to_string(rating));
+    EXPECT_EQ(users::ReadIni(file, "Result1", "Test314", "?"), "6");
+    EXPECT_EQ(users::ReadIni(file, "Result1", "Test315", "?"), std::to_string(rating));
     SaveShot(window, "frmRezult3");
 
     // The conclusion: the panel of the variant, the child named first name first.

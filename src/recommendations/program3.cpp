@@ -18,6 +18,8 @@ int DoseVariant(int age) {
     return 3;
 }
 
+bool CallsToAct(int variant) { return variant != 1; }
+
 long ListKey(int variant, int age) {
     if (variant < 1 || variant > kVariants) return 0;
     switch (DoseVariant(age)) {

@@ -24,6 +24,9 @@ inline constexpr std::string_view kUseTablePath = "\\Doc\\DR-02-r.rtf";
 // index × 100 + dose variant, or index × 100 for one form for all ages.
 int DoseVariant(int age);
 
+// Whether the screen calls to act on the risks found: not for variant 1, in which none was found.
+bool CallsToAct(int variant);
+
 // The list of a result variant 1..8 for an age: 386 + variant below 6, 378 + variant from 6 to
 // 11, 370 + variant above 11; 0 for any other variant.
 long ListKey(int variant, int age);

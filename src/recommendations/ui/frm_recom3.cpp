@@ -10,7 +10,6 @@ namespace recommendations {
 
 namespace {
 constexpr int kProgram = 3;
-constexpr int kNoRiskFound = 1;
 }  // namespace
 
 frmRecom3::frmRecom3(platform::AppContext& context)
@@ -34,8 +33,7 @@ ListLayout frmRecom3::LayOut() {
     const int variant = ctx_.state.resultVariant(kProgram);
     const int age = ctx_.clock.Now().year - ctx_.state.userYearBirth;
     list_ = program3::ChooseList(variant, age);
-    // The call to act on risks is no word for a child in whom none was found.
-    Label10->setVisible(variant != kNoRiskFound);
+    Label10->setVisible(program3::CallsToAct(variant));
     std::vector<int> preparations;
     for (int code : program3::ListCodes(list_)) preparations.push_back(program3::PreparationOf(code));
     return LayOutByCategory(preparations, CategoryList(), program3::kButtons);

@@ -130,6 +130,15 @@ TEST_F(Program3RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     EXPECT_EQ(users::ReadIni(file, "Result1", "Test315", "?"), std::to_string(rating));
     SaveShot(window, "frmRezult3");
 
+    // Printed, the results are the grid without the buttons.
+    QString printedName = "print_frmRezult3";
+    printer.onPrintWidget = [&](QWidget& printed) {
+        EXPECT_TRUE(printed.findChild<QPushButton*>("cmdPrint")->isHidden());
+        SaveShot(printed, printedName);
+    };
+    Click("frmRezult3", "cmdPrint");
+    EXPECT_EQ(printer.widgetsPrinted, 1);
+
     // The conclusion: the panel of the variant, the child named first name first.
     Click("frmRezult3", "cmdContinue");
     ASSERT_TRUE(forms.IsLoaded("frmConclusion3"));
@@ -175,6 +184,10 @@ TEST_F(Program3RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     for (QLabel* line : sheet->lblName) lines += line->isHidden() ? 0 : 1;
     EXPECT_EQ(lines, static_cast<int>(codes.size()));
     SaveShot(*sheet, "frmRecept1_road");
+    printedName = "print_frmRecept1";
+    Click("frmRecept1", "cmdPrint");
+    EXPECT_EQ(printer.widgetsPrinted, 2);
+    printer.onPrintWidget = nullptr;
     Click("frmRecept1", "cmdClose");
 
     // The end of the work: the parents' farewell, then the welcome screen.

@@ -74,7 +74,13 @@ void frmConclusion3::Form_Load() {
 
     // The screen fits the panel shown: what follows it stands right below it, a hundredth of the
     // tallest panel's height apart.
-    const int tallestHeight = FrameRez[kTallestPanel]->sizeHint().height();
+    // Panel 8's height at the width every panel gets: the screen's less its margins.
+    const QMargins margins = layout()->contentsMargins();
+    const int panelWidth = sizeHint().width() - margins.left() - margins.right();
+    QLayout* tallest = FrameRez[kTallestPanel]->layout();
+    const int tallestHeight = tallest->hasHeightForWidth()
+                                  ? tallest->totalHeightForWidth(panelWidth)
+                                  : tallest->sizeHint().height();
     panelGap_->setFixedHeight(static_cast<int>(std::lround(0.01 * tallestHeight)));
     panelGap_->show();
     FinishLayout();

@@ -58,15 +58,13 @@ std::string Header3(std::string_view caption, const state::SharedState& state) {
 
 Column EvaluateProgram3(state::SharedState& state, const base::Clock& clock) {
     const float bmi = BodyMassIndex(state.userWeight, state.userHeight);
-    const int bodyMass =
-        BodyMassClass3(bmi, Age(state, clock), base::CInt(state.bodyMassRating()));
+    const int bodyMass = BodyMassClass3(bmi, Age(state, clock), base::CInt(state.bodyMassRating()));
     state.bodyMassRating() = static_cast<float>(bodyMass);
     state.bodyMassIndex(kProgram) = base::CInt(bmi);
     state.bodyMassClass(kProgram) = static_cast<int16_t>(bodyMass);
 
-    const Outcome3 outcome = Program3Outcome(state.ratingOf(kProgram, 1),
-                                             state.ratingOf(kProgram, 2),
-                                             state.ratingOf(kProgram, 3));
+    const Outcome3 outcome = Program3Outcome(
+        state.ratingOf(kProgram, 1), state.ratingOf(kProgram, 2), state.ratingOf(kProgram, 3));
     state.resultVariant(kProgram) = static_cast<int16_t>(outcome.variant);
     state.overallRating(kProgram) = static_cast<int16_t>(outcome.overall);
 

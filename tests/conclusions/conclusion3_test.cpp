@@ -13,8 +13,8 @@ using namespace conclusions;
 TEST(Conclusion3, EachPanelHoldsItsOwnTextsAndTheDocumentsOfItsSourcesOfRisk) {
     // The sources of risk of variants 2..8: reactivity (kind 1), nutrition (2), environment (3).
     const std::map<int, std::vector<int>> kinds = {
-        {1, {}}, {2, {1}}, {3, {2}}, {4, {3}}, {5, {1, 2}}, {6, {1, 3}}, {7, {2, 3}},
-        {8, {1, 2, 3}}, {9, {}}, {10, {}},
+        {1, {}},     {2, {1}},    {3, {2}},       {4, {3}}, {5, {1, 2}},
+        {6, {1, 3}}, {7, {2, 3}}, {8, {1, 2, 3}}, {9, {}},  {10, {}},
     };
     std::set<int> texts;
     for (int variant = 1; variant <= kPanelCount3; ++variant) {

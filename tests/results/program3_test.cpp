@@ -108,7 +108,8 @@ TEST(Program3Outcome, EveryCombinationOfRatingsGetsTheVariantNamingItsWeakTests)
                 const int code = 100 * environment + 10 * nutrition + reactivity;
                 ASSERT_EQ(kCodeTable.count(code), 1u);
                 EXPECT_TRUE(seen.insert(code).second);
-                const results::Outcome3 outcome = Program3Outcome(reactivity, nutrition, environment);
+                const results::Outcome3 outcome =
+                    Program3Outcome(reactivity, nutrition, environment);
                 EXPECT_EQ(outcome.variant, kCodeTable.at(code).first);
                 EXPECT_EQ(outcome.overall, kCodeTable.at(code).second);
                 // The variant's meaning: which tests are below "good".
@@ -166,7 +167,10 @@ TEST_F(Program3Results, TheRecordHoldsFiveKeysAndTheHistorySkipsOtherPrograms) {
     Ratings(3, 5, 5);
     testsupport::MemoryProfile profile;
     profile.AddRun(2, "01.06.2026",
-                   {{"Test301", " 0"}, {"Test302", " 3"}, {"Test303", " 5"}, {"Test314", " 7"},
+                   {{"Test301", " 0"},
+                    {"Test302", " 3"},
+                    {"Test303", " 5"},
+                    {"Test314", " 7"},
                     {"Test315", " 0"}});
     profile.AddRun(3, "01.09.2026", {{"Test101", " 5"}, {"Test115", " 5"}});
     state.nextTestNum = 4;

@@ -36,14 +36,16 @@ frmConclusion3::frmConclusion3(platform::AppContext& context) : ConclusionScreen
     for (int variant = 1; variant <= kPanelCount3; ++variant) {
         const Panel3& panel = *PanelOf3(variant);
         QFrame* frame = AddPanel(Member("FrameRez", variant));
-        Label10[panel.mainText] = AddLabel(Member("Label10", panel.mainText), Look::Paragraph, frame);
+        Label10[panel.mainText] =
+            AddLabel(Member("Label10", panel.mainText), Look::Paragraph, frame);
         for (int member : panel.books) {
-            auto* button = new QPushButton(
-                ToQt(Caption(Member("Book", member % 10).toStdString())), frame);
+            auto* button =
+                new QPushButton(ToQt(Caption(Member("Book", member % 10).toStdString())), frame);
             button->setObjectName(Member("cmdBooks", member));
             button->setStyleSheet("text-align: left; padding: 4px 10px;");
             button->setMinimumHeight(26);
-            connect(button, &QPushButton::clicked, this, [this, member] { cmdBooks_Click(member); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, member] { cmdBooks_Click(member); });
             frame->layout()->addWidget(button);
             cmdBooks[member] = button;
         }
@@ -86,8 +88,6 @@ void frmConclusion3::Form_Load() {
     FinishLayout();
 }
 
-void frmConclusion3::cmdBooks_Click(int index) {
-    docs::ShowDocument(ctx_, BookDocument3(index));
-}
+void frmConclusion3::cmdBooks_Click(int index) { docs::ShowDocument(ctx_, BookDocument3(index)); }
 
 }  // namespace conclusions

@@ -35,7 +35,8 @@ ListLayout frmRecom3::LayOut() {
     list_ = program3::ChooseList(variant, age);
     Label10->setVisible(program3::CallsToAct(variant));
     std::vector<int> preparations;
-    for (int code : program3::ListCodes(list_)) preparations.push_back(program3::PreparationOf(code));
+    for (int code : program3::ListCodes(list_))
+        preparations.push_back(program3::PreparationOf(code));
     return LayOutByCategory(preparations, CategoryList(), program3::kButtons);
 }
 

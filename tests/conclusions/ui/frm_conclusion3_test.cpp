@@ -52,8 +52,8 @@ class FrmConclusion3Test : public testsupport::UiFixture {
 
 TEST_F(FrmConclusion3Test, EachVariantShowsItsPanelAloneWithItsDocuments) {
     const std::map<int, std::vector<int>> books = {
-        {1, {}},       {2, {21}},     {3, {32}},     {4, {43}},         {5, {51, 52}},
-        {6, {61, 63}}, {7, {72, 73}}, {8, {81, 82, 83}}, {9, {}}, {10, {}},
+        {1, {}},       {2, {21}},     {3, {32}},         {4, {43}}, {5, {51, 52}},
+        {6, {61, 63}}, {7, {72, 73}}, {8, {81, 82, 83}}, {9, {}},   {10, {}},
     };
     for (int variant = 1; variant <= 10; ++variant) {
         SCOPED_TRACE(variant);
@@ -88,7 +88,8 @@ TEST_F(FrmConclusion3Test, TheScreenIsAsTallAsThePanelItShows) {
     SaveShot(*screen, "frmConclusion3_8");
     const int tallHeight = screen->height();
     const int tallPanel = Widget(screen, "FrameRez(8)")->height();
-    const int tallGap = Widget(screen, "Frame1")->y() - Widget(screen, "FrameRez(8)")->geometry().bottom();
+    const int tallGap =
+        Widget(screen, "Frame1")->y() - Widget(screen, "FrameRez(8)")->geometry().bottom();
     // A hundredth of panel 8's height lies between the panel and what follows it.
     EXPECT_NEAR(Widget(screen, "PanelGap")->height(), tallPanel / 100.0, 1.5);
     forms.Unload("frmConclusion3");
@@ -101,8 +102,8 @@ TEST_F(FrmConclusion3Test, TheScreenIsAsTallAsThePanelItShows) {
     EXPECT_EQ(Widget(screen, "Frame1")->y() - Widget(screen, "FrameRez(1)")->geometry().bottom(),
               tallGap);
     EXPECT_EQ(ShownBooks(screen), std::vector<int>{});
-    EXPECT_TRUE(Text(screen, "Label10(1)").startsWith(
-        "Проведенное тестирование не выявило факторов риска"));
+    EXPECT_TRUE(Text(screen, "Label10(1)")
+                    .startsWith("Проведенное тестирование не выявило факторов риска"));
 }
 
 TEST_F(FrmConclusion3Test, TheChildIsNamedAndTheRatingWordCompletesTheLeadIn) {
@@ -112,8 +113,9 @@ TEST_F(FrmConclusion3Test, TheChildIsNamedAndTheRatingWordCompletesTheLeadIn) {
     EXPECT_EQ(Text(screen, "lblRezValue").toStdString(), "Плохое");
     EXPECT_FALSE(sharedState.navForward);
     // The main text names the sources of risk; the further text asks for a yearly test.
-    EXPECT_TRUE(Text(screen, "Label10(8)").startsWith(
-        "Проведенное тестирование показало, что в организме Вашего ребенка таятся причины"));
+    EXPECT_TRUE(Text(screen, "Label10(8)")
+                    .startsWith("Проведенное тестирование показало, что в организме Вашего ребенка "
+                                "таятся причины"));
     EXPECT_TRUE(Text(screen, "Label10(7)").contains("не реже одного раза в год"));
     forms.Unload("frmConclusion3");
     EXPECT_EQ(Text(Open(4, 3), "lblRezValue").toStdString(), "Удовлетворительное");
@@ -140,8 +142,8 @@ TEST_F(FrmConclusion3Test, WeightProblemsCloseTheRecommendationsButNotTheOtherBu
         next->click();
         ProcessEvents();
         EXPECT_FALSE(recommendationsOpened);
-        EXPECT_TRUE(Text(screen, QString("Label10(%1)").arg(variant == 9 ? 16 : 17))
-                        .contains("педиатр"));
+        EXPECT_TRUE(
+            Text(screen, QString("Label10(%1)").arg(variant == 9 ? 16 : 17)).contains("педиатр"));
         SaveShot(*screen, QString("frmConclusion3_%1").arg(variant));
 
         Find<QPushButton>(screen, "cmdPrint")->click();
@@ -166,10 +168,12 @@ TEST_F(FrmConclusion3Test, WeightProblemsCloseTheRecommendationsButNotTheOtherBu
 }
 
 TEST_F(FrmConclusion3Test, DocumentButtonsOpenTheDocumentOfTheirKind) {
-    dir.Write("Doc/DZZ-3-1-r.rtf", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'e8\\'f2\\'e0\\'ed\\'e8\\'e5}");
+    dir.Write("Doc/DZZ-3-1-r.rtf",
+              "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'e8\\'f2\\'e0\\'ed\\'e8\\'e5}");
     std::vector<std::string> shown;
     forms.SetModalRunner([&](QDialog& dialog) {
-        if (auto* viewer = qobject_cast<docs::frmRTF*>(&dialog)) shown.push_back(viewer->PlainText());
+        if (auto* viewer = qobject_cast<docs::frmRTF*>(&dialog))
+            shown.push_back(viewer->PlainText());
         dialog.close();
     });
     QWidget* screen = Open(5, 3);

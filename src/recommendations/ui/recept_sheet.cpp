@@ -129,6 +129,12 @@ void ReceptSheet::FillLines(const std::vector<std::string>& lines) {
     if (QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }
 
+void ReceptSheet::SetHeading(const std::string& heading) {
+    Label1->setText(ToQt(heading));
+    adjustSize();
+    if (QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
+}
+
 void ReceptSheet::cmdPrint_Click() { widgets::PrintScreen(ctx_, *this, {cmdPrint, cmdClose}); }
 
 void ReceptSheet::cmdClose_Click() { ctx_.forms.Unload(form_); }

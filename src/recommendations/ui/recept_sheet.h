@@ -21,6 +21,8 @@ class ReceptSheet : public QWidget {
     // other line hidden. Where the sheet cannot grow, more lines than it has are the run-time
     // failure "subscript out of range".
     void FillLines(const std::vector<std::string>& lines);
+    // A heading of the caller's own in place of the one addressed to the user.
+    void SetHeading(const std::string& heading);
 
     QLabel* Label1;
     QLabel* Label3;

@@ -43,6 +43,8 @@ constexpr char kFarewell[] = "frmEnd";
 constexpr int kScreenWidth = 596;
 constexpr int kPreparationButtonWidth = 180;
 constexpr int kHeadingWidth = 220;
+// A sheet that cannot grow is filled from the first twelve preparation buttons.
+constexpr int kSheetButtons = 12;
 
 const state::Program& ProgramNumbered(int program) {
     const state::Program* found = state::ProgramOf(program);
@@ -346,16 +348,20 @@ void RecommendationScreen::cmdUse_Click() { Open(UseDocument()); }
 
 void RecommendationScreen::cmdPlan_Click() { Open(PlanDocument()); }
 
-// The program's sheet, filled with the preparations of the visible buttons in button order.
+// The program's sheet, filled with the preparations of the visible buttons in button order (the
+// first twelve buttons where the sheet cannot grow), under the program's heading if it has one.
 void RecommendationScreen::cmdRecept_Click() {
     const std::string sheetName(program_.sheet);
     auto* sheet = qobject_cast<ReceptSheet*>(ctx_.forms.Load(sheetName));
     if (!sheet) return;
     std::vector<ShownButton> buttons;
-    for (int i = 1; i <= cmdPreparat.upper(); ++i) {
+    const int last =
+        controls_.buttonsGrow ? cmdPreparat.upper() : std::min(cmdPreparat.upper(), kSheetButtons);
+    for (int i = 1; i <= last; ++i) {
         buttons.push_back({!cmdPreparat(i)->isHidden(), FromQt(cmdPreparat(i)->text())});
     }
     sheet->FillLines(PrescriptionLines(buttons, NotPrescribed()));
+    if (const std::string heading = SheetHeading(); !heading.empty()) sheet->SetHeading(heading);
     ctx_.forms.Place(sheet, state::kSheetPlace.topTwips, state::kSheetPlace.leftTwips);
     ctx_.forms.Show(sheetName);
     // The sheet belongs to this screen: it stays above it, and goes when the screen goes.

@@ -123,6 +123,8 @@ class RecommendationScreen : public QWidget {
     virtual std::string Heading() const;
     // A caption that is listed but is no preparation, left off the prescription sheet.
     virtual std::string NotPrescribed() const { return {}; }
+    // The sheet's heading where the program gives it its own; empty keeps the sheet's heading.
+    virtual std::string SheetHeading() const { return {}; }
 
     // Shows a document in the viewer, filled and filtered as it says, or reports it missing.
     void Open(const ScreenDocument& document);

@@ -2,16 +2,19 @@
 
 #include "conclusions/ui/frm_conclusion1.h"
 #include "conclusions/ui/frm_conclusion2.h"
+#include "conclusions/ui/frm_conclusion3.h"
 #include "conclusions/ui/frm_conclusion5.h"
 #include "docs/ui/frm_rtf.h"
 #include "platform/app_context.h"
 #include "platform/forms.h"
 #include "recommendations/ui/frm_recom1.h"
 #include "recommendations/ui/frm_recom2.h"
+#include "recommendations/ui/frm_recom3.h"
 #include "recommendations/ui/frm_recom5.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "results/ui/frm_rezult1.h"
 #include "results/ui/frm_rezult2.h"
+#include "results/ui/frm_rezult3.h"
 #include "results/ui/frm_rezult5.h"
 #include "shell/ui/frm_abort.h"
 #include "state/programs.h"
@@ -56,6 +59,8 @@ void RegisterProgramScreens(platform::Forms& forms) {
          Make<recommendations::frmRecom1>()},
         {2, Make<results::frmRezult2>(), Make<conclusions::frmConclusion2>(),
          Make<recommendations::frmRecom2>()},
+        {3, Make<results::frmRezult3>(), Make<conclusions::frmConclusion3>(),
+         Make<recommendations::frmRecom3>()},
         {5, Make<results::frmRezult5>(), Make<conclusions::frmConclusion5>(),
          Make<recommendations::frmRecom5>()},
     };

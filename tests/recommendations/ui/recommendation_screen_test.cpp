@@ -233,4 +233,23 @@ TEST_F(RecommendationScreenTest, AGrowingListMakesItsButtonsAndFillsItsProgramsS
     EXPECT_FALSE(forms.IsLoaded("frmRecom4"));
 }
 
+TEST_F(RecommendationScreenTest, ASheetThatCannotGrowIsFilledFromTheFirstTwelveButtons) {
+    // Fourteen supplements fill every design button of program 4's screen.
+    SampleRecom* screen = Open("1,2,3,9,10,12,13,14,15,20,29,30,34,35");
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(Button(screen, 14)->isHidden());
+    screen->cmdRecept->click();
+    auto* sheet = qobject_cast<ReceptSheet*>(forms.Find("frmRecept1"));
+    ASSERT_NE(sheet, nullptr);
+    std::vector<std::string> lines;
+    for (QLabel* line : sheet->lblName) {
+        if (!line->isHidden()) lines.push_back(line->text().toStdString());
+    }
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines.front(), " ТЕРВИЛ");
+    EXPECT_EQ(lines.back(), " " + Button(screen, 12)->text().toStdString());
+    // The sheet keeps its own heading where the program gives none.
+    EXPECT_TRUE(sheet->Label1->text().endsWith(QStringLiteral("Петрова Анна")));
+}
+
 }  // namespace

@@ -67,6 +67,7 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
     const QFontMetrics metrics(captionFont);
     int captionWidth = 0;
     for (const Row& row : rows) {
+        if (row.row == kHeadingRow) continue;
         for (const QString& word : ToQt(Caption(row.captionName)).split(' ', Qt::SkipEmptyParts)) {
             captionWidth = std::max(captionWidth, metrics.horizontalAdvance(word));
         }
@@ -79,6 +80,11 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
         caption->setObjectName(rows[r].captionName);
         caption->setProperty("caption", true);
         caption->setWordWrap(true);
+        if (rows[r].row == kHeadingRow) {
+            caption->setAlignment(Qt::AlignCenter);
+            grid_->addWidget(caption, static_cast<int>(r), 0, 1, 1 + columns);
+            continue;
+        }
         caption->setFixedWidth(captionWidth);
         caption->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         grid_->addWidget(caption, static_cast<int>(r), 0);

@@ -31,6 +31,8 @@ class ResultsScreen : public widgets::ProgramScreen {
         int row;
         const char* captionName;  // the fixed caption label of the row, e.g. "Label3"
     };
+    // A Row with this row number is a heading across the grid over the rows that follow it.
+    static constexpr int kHeadingRow = -1;
     void BuildGrid(const std::vector<Row>& rows, const std::vector<const char*>& legend = {},
                    int legendColumns = 3);
     // The cell Label10(index).

@@ -1,14 +1,17 @@
 #include "shell/ui/register_screens.h"
 
 #include "conclusions/ui/frm_conclusion1.h"
+#include "conclusions/ui/frm_conclusion4.h"
 #include "conclusions/ui/frm_conclusion5.h"
 #include "docs/ui/frm_rtf.h"
 #include "platform/app_context.h"
 #include "platform/forms.h"
 #include "recommendations/ui/frm_recom1.h"
+#include "recommendations/ui/frm_recom4.h"
 #include "recommendations/ui/frm_recom5.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "results/ui/frm_rezult1.h"
+#include "results/ui/frm_rezult4.h"
 #include "results/ui/frm_rezult5.h"
 #include "shell/ui/frm_abort.h"
 #include "state/programs.h"
@@ -51,6 +54,8 @@ void RegisterProgramScreens(platform::Forms& forms) {
     const ProgramScreens screens[] = {
         {1, Make<results::frmRezult1>(), Make<conclusions::frmConclusion1>(),
          Make<recommendations::frmRecom1>()},
+        {4, Make<results::frmRezult4>(), Make<conclusions::frmConclusion4>(),
+         Make<recommendations::frmRecom4>()},
         {5, Make<results::frmRezult5>(), Make<conclusions::frmConclusion5>(),
          Make<recommendations::frmRecom5>()},
     };

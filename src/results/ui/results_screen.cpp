@@ -82,7 +82,8 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
         caption->setWordWrap(true);
         if (rows[r].row == kHeadingRow) {
             caption->setAlignment(Qt::AlignCenter);
-            grid_->addWidget(caption, static_cast<int>(r), 0, 1, 1 + columns);
+            grid_->addWidget(caption, static_cast<int>(r), 0, 1, 2);
+            headings_[static_cast<int>(r)] = caption;
             continue;
         }
         caption->setFixedWidth(captionWidth);
@@ -168,6 +169,11 @@ void ResultsScreen::ShowPage(const ResultsPage& page) {
                 label->show();
             }
         }
+    }
+    // A heading spans the caption column, today's column and the earlier runs shown.
+    for (const auto& [gridRow, heading] : headings_) {
+        grid_->removeWidget(heading);
+        grid_->addWidget(heading, gridRow, 0, 1, 2 + static_cast<int>(page.history.size()));
     }
 }
 

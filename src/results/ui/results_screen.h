@@ -57,6 +57,7 @@ class ResultsScreen : public widgets::ProgramScreen {
     QVBoxLayout* layout_;
     QGridLayout* grid_ = nullptr;
     std::map<int, QLabel*> Label10;
+    std::map<int, QLabel*> headings_;  // by grid row: they span the columns that are shown
 };
 
 }  // namespace results

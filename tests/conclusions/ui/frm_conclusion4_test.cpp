@@ -125,6 +125,7 @@ TEST_F(FrmConclusion4Test, PrintingHidesTheArticlesAndTheirCaptionThenRestoresTh
     printer.onPrintWidget = [&](QWidget&) {
         for (const QString& name : hiddenOnPage) visibleOnPage += Shown(screen, name) ? 1 : 0;
         sourcesOnPage = Shown(screen, "lblRez1(6)") && Shown(screen, "Label17");
+        SaveShot(*screen, "frmConclusion4_printed");
     };
     for (bool fail : {false, true}) {
         printer.fail = fail;

@@ -127,6 +127,16 @@ TEST_F(Program4RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     EXPECT_EQ(users::ReadIni(file, "Result1", "Test414", "?"), "6");
     EXPECT_EQ(users::ReadIni(file, "Result1", "Test415", "?"), std::to_string(rating));
     SaveShot(window, "frmRezult4");
+    // Printed without its buttons, which come back.
+    bool buttonsOnPage = true;
+    printer.onPrintWidget = [&](QWidget& page) {
+        buttonsOnPage = Shown("frmRezult4", "cmdPrint") || Shown("frmRezult4", "cmdContinue");
+        SaveShot(page, "frmRezult4_printed");
+    };
+    Click("frmRezult4", "cmdPrint");
+    printer.onPrintWidget = nullptr;
+    EXPECT_FALSE(buttonsOnPage);
+    EXPECT_TRUE(Shown("frmRezult4", "cmdContinue"));
 
     // The conclusion: the verdict of his points, the age among the sources, its article.
     Click("frmRezult4", "cmdContinue");

@@ -32,9 +32,16 @@ bool SourceFound4(const state::SharedState& state, int d) {
 
 std::string_view BookDocument4(int d) {
     static constexpr std::string_view kDocuments[kSources4] = {
-        "\\Doc\\OZ-d1-r.rtf", "\\Doc\\OZ-d2-r.rtf", "\\Doc\\OZ-d3-r.rtf", "\\Doc\\OZ-d4-r.rtf",
-        "\\Doc\\OZ-d5-r.rtf", "\\Doc\\OZ-d5-r.rtf", "",                   "\\Doc\\OZ-d6-r.rtf",
-        "\\Doc\\OZ-d7-r.rtf", "\\Doc\\OZ-d8-r.rtf",
+        "\\Doc\\OZ-d1-r.rtf",
+        "\\Doc\\OZ-d2-r.rtf",
+        "\\Doc\\OZ-d3-r.rtf",
+        "\\Doc\\OZ-d4-r.rtf",
+        "\\Doc\\OZ-d5-r.rtf",
+        "\\Doc\\OZ-d5-r.rtf",
+        "",
+        "\\Doc\\OZ-d6-r.rtf",
+        "\\Doc\\OZ-d7-r.rtf",
+        "\\Doc\\OZ-d8-r.rtf",
     };
     if (d < 1 || d > kSources4) return {};
     return kDocuments[d - 1];

@@ -14,8 +14,8 @@ constexpr int kYes = 1;
 }  // namespace
 
 int PrecancerList(int question) {
-    static constexpr int kListOf[kPrecancerQuestions] = {12, 3, 6, 12, 12, 3,  6, 8, 12, 4, 8,
-                                                        8,  5, 5, 7,  3, 5, 12, 7, 5,  8};
+    static constexpr int kListOf[kPrecancerQuestions] = {12, 3, 6, 12, 12, 3, 6,  8, 12, 4, 8,
+                                                         8,  5, 5, 7,  3,  5, 12, 7, 5,  8};
     if (question < 1 || question > kPrecancerQuestions) return 0;
     return kListOf[question - 1];
 }

@@ -20,9 +20,8 @@ struct BodyMassRow {
 };
 
 constexpr BodyMassRow kBodyMassTable[] = {
-    {40, 49, false, 19.1f, 27.9f}, {40, 49, true, 19.7f, 28.5f},
-    {50, 59, false, 19.9f, 28.8f}, {50, 59, true, 20.1f, 28.9f},
-    {60, 70, false, 20.4f, 29.2f}, {60, 70, true, 20.5f, 29.3f},
+    {40, 49, false, 19.1f, 27.9f}, {40, 49, true, 19.7f, 28.5f},  {50, 59, false, 19.9f, 28.8f},
+    {50, 59, true, 20.1f, 28.9f},  {60, 70, false, 20.4f, 29.2f}, {60, 70, true, 20.5f, 29.3f},
 };
 constexpr int kOldestBand = 70;
 
@@ -83,8 +82,7 @@ Column EvaluateProgram4(state::SharedState& state, const base::Clock& clock,
                         const Program4Marks& marks) {
     const int age = Age(state, clock);
     const float bmi = BodyMassIndex(state.userWeight, state.userHeight);
-    const int bodyMass =
-        BodyMassClass4(bmi, age, state.sex(), base::CInt(state.bodyMassRating()));
+    const int bodyMass = BodyMassClass4(bmi, age, state.sex(), base::CInt(state.bodyMassRating()));
     state.bodyMassRating() = static_cast<float>(bodyMass);
     state.bodyMassIndex(kProgram) = base::CInt(bmi);
     state.bodyMassClass(kProgram) = static_cast<int16_t>(bodyMass);

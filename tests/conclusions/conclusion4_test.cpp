@@ -1,7 +1,6 @@
-#include "conclusions/program4.h"
-
 #include <gtest/gtest.h>
 
+#include "conclusions/program4.h"
 #include "text/catalogue.h"
 
 namespace {
@@ -16,8 +15,7 @@ class Conclusion4Test : public ::testing::Test {
         Results({5, 5, 5, 5, 5, 5, 5}, 3, 6, 1);
     }
     // What the results screen of program 4 leaves behind.
-    void Results(std::initializer_list<int> ratings, int ageRating, int bodyMassClass,
-                 int points) {
+    void Results(std::initializer_list<int> ratings, int ageRating, int bodyMassClass, int points) {
         int t = 1;
         for (int rating : ratings) state.answers(4, t++, 32) = static_cast<int16_t>(rating);
         state.answers(4, 13, 32) = static_cast<int16_t>(ageRating);

@@ -100,17 +100,28 @@ TEST_F(Program4Results, BodyMassClassAtTheBordersOfEachBand) {
         int bodyMassClass;
     };
     const Case cases[] = {
-        {45, Sex::Woman, 27.9f, 6}, {45, Sex::Woman, 28.0f, 4}, {45, Sex::Woman, 19.1f, 6},
-        {45, Sex::Woman, 19.0f, 1}, {41, Sex::Man, 28.5f, 6},   {49, Sex::Man, 28.6f, 4},
-        {49, Sex::Man, 19.6f, 1},   {50, Sex::Woman, 28.9f, 4}, {59, Sex::Woman, 19.9f, 6},
-        {50, Sex::Man, 28.9f, 6},   {59, Sex::Man, 20.0f, 1},   {60, Sex::Woman, 29.2f, 6},
-        {70, Sex::Woman, 20.3f, 1}, {60, Sex::Man, 29.4f, 4},   {70, Sex::Man, 20.5f, 6},
+        {45, Sex::Woman, 27.9f, 6},
+        {45, Sex::Woman, 28.0f, 4},
+        {45, Sex::Woman, 19.1f, 6},
+        {45, Sex::Woman, 19.0f, 1},
+        {41, Sex::Man, 28.5f, 6},
+        {49, Sex::Man, 28.6f, 4},
+        {49, Sex::Man, 19.6f, 1},
+        {50, Sex::Woman, 28.9f, 4},
+        {59, Sex::Woman, 19.9f, 6},
+        {50, Sex::Man, 28.9f, 6},
+        {59, Sex::Man, 20.0f, 1},
+        {60, Sex::Woman, 29.2f, 6},
+        {70, Sex::Woman, 20.3f, 1},
+        {60, Sex::Man, 29.4f, 4},
+        {70, Sex::Man, 20.5f, 6},
         // Above 70 the oldest band holds: a marked weight loss or excess weight is still seen.
-        {71, Sex::Woman, 20.3f, 1}, {85, Sex::Man, 29.4f, 4},   {90, Sex::Woman, 24.0f, 6},
+        {71, Sex::Woman, 20.3f, 1},
+        {85, Sex::Man, 29.4f, 4},
+        {90, Sex::Woman, 24.0f, 6},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(BodyMassClass4(c.bmi, c.age, c.sex, 0), c.bodyMassClass)
-            << c.age << " " << c.bmi;
+        EXPECT_EQ(BodyMassClass4(c.bmi, c.age, c.sex, 0), c.bodyMassClass) << c.age << " " << c.bmi;
     }
     // Below the first band nothing is decided here.
     EXPECT_EQ(BodyMassClass4(35.0f, 39, Sex::Man, 7), 7);
@@ -150,9 +161,16 @@ TEST_F(Program4Results, TodaysColumnShowsTheLatinMarksOfTheSevenSources) {
 TEST_F(Program4Results, TheRecordPutsTheAgeRiskAfterTheTestsAndTheHistoryShowsItBack) {
     testsupport::MemoryProfile profile;
     profile.AddRun(1, "01.06.2026",
-                   {{"Test401", " 0"}, {"Test402", " 3"}, {"Test403", " 5"}, {"Test404", " 5"},
-                    {"Test405", " 5"}, {"Test406", " 5"}, {"Test407", " 5"}, {"Test413", " 3"},
-                    {"Test414", " 4"}, {"Test415", " 0"}});
+                   {{"Test401", " 0"},
+                    {"Test402", " 3"},
+                    {"Test403", " 5"},
+                    {"Test404", " 5"},
+                    {"Test405", " 5"},
+                    {"Test406", " 5"},
+                    {"Test407", " 5"},
+                    {"Test413", " 3"},
+                    {"Test414", " 4"},
+                    {"Test415", " 0"}});
     profile.AddRun(2, "01.09.2026", {{"Test501", " 5"}});  // another program: no column
     profile.AddRun(3, "01.10.2026", {{"Test401", " 5"}});  // values missing: they read as 0
     state.nextTestNum = 4;
@@ -165,8 +183,8 @@ TEST_F(Program4Results, TheRecordPutsTheAgeRiskAfterTheTestsAndTheHistoryShowsIt
         if (section == "Result4") keys.push_back(entry.substr(0, entry.find('=')));
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"DateTest", "TimeTest", "Test401", "Test402",
-                                              "Test403", "Test404", "Test405", "Test406",
-                                              "Test407", "Test413", "Test414", "Test415"}));
+                                              "Test403", "Test404", "Test405", "Test406", "Test407",
+                                              "Test413", "Test414", "Test415"}));
     EXPECT_EQ(profile.sections["Result4"]["Test413"], " 0");
     EXPECT_EQ(profile.sections["Result4"]["Test407"], " 3");
     EXPECT_EQ(profile.sections["Result4"]["Test414"], " 6");

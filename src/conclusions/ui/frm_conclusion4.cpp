@@ -89,9 +89,7 @@ void frmConclusion4::Form_Load() {
     FinishLayout();
 }
 
-void frmConclusion4::cmdBooks_Click(int index) {
-    docs::ShowDocument(ctx_, BookDocument4(index));
-}
+void frmConclusion4::cmdBooks_Click(int index) { docs::ShowDocument(ctx_, BookDocument4(index)); }
 
 std::vector<QWidget*> frmConclusion4::HiddenWhilePrinting() const {
     std::vector<QWidget*> hidden = {Label10_1};

@@ -21,8 +21,7 @@ frmRezult4::frmRezult4(platform::AppContext& context)
                {kRow4Age, "Label11"},
                {kRow4BodyMass, "Label12"},
                {kRow4Overall, "Label14"}},
-              {"Label15(0)", "Label15(1)", "Label15(2)", "Label15(3)", "Label15(4)",
-               "Label15(5)"});
+              {"Label15(0)", "Label15(1)", "Label15(2)", "Label15(3)", "Label15(4)", "Label15(5)"});
     Form_Load();
 }
 

@@ -21,8 +21,7 @@ class FrmConclusion4Test : public testsupport::UiFixture {
         sharedState.navForward = true;
     }
     // What the results screen of program 4 leaves behind.
-    void Results(std::initializer_list<int> ratings, int ageRating, int bodyMassClass,
-                 int points) {
+    void Results(std::initializer_list<int> ratings, int ageRating, int bodyMassClass, int points) {
         int t = 1;
         for (int rating : ratings) sharedState.answers(4, t++, 32) = static_cast<int16_t>(rating);
         sharedState.answers(4, 13, 32) = static_cast<int16_t>(ageRating);
@@ -73,10 +72,10 @@ TEST_F(FrmConclusion4Test, AHighRiskListsItsSourcesAndTheirArticlesInOrderAboveT
     EXPECT_EQ(ShownMembers(screen, "cmdBooks"), std::vector<int>({1, 2, 5, 8, 9}));
     EXPECT_EQ(screen->findChild<QPushButton*>("cmdBooks(5)")->text().toStdString(),
               text::GetCatalogText(455));
-    const char* order[] = {"lblRez", "Label17", "lblRez1(1)", "lblRez1(2)", "lblRez1(5)",
-                           "lblRez1(6)", "lblRez1(7)", "lblRez1(8)", "lblRez1(9)", "Label10(0)",
-                           "Label10(3)", "Label10(1)", "cmdBooks(1)", "cmdBooks(2)",
-                           "cmdBooks(5)", "cmdBooks(8)", "cmdBooks(9)", "Frame1"};
+    const char* order[] = {
+        "lblRez",      "Label17",     "lblRez1(1)",  "lblRez1(2)",  "lblRez1(5)",  "lblRez1(6)",
+        "lblRez1(7)",  "lblRez1(8)",  "lblRez1(9)",  "Label10(0)",  "Label10(3)",  "Label10(1)",
+        "cmdBooks(1)", "cmdBooks(2)", "cmdBooks(5)", "cmdBooks(8)", "cmdBooks(9)", "Frame1"};
     for (size_t i = 1; i < std::size(order); ++i)
         EXPECT_GE(Top(screen, order[i]), Bottom(screen, order[i - 1])) << order[i];
     EXPECT_TRUE(Shown(screen, "Label10(3)"));
@@ -134,7 +133,8 @@ TEST_F(FrmConclusion4Test, PrintingHidesTheArticlesAndTheirCaptionThenRestoresTh
         EXPECT_EQ(visibleOnPage, 0);
         EXPECT_TRUE(sourcesOnPage);
         for (const QString& name : hiddenOnPage)
-            EXPECT_TRUE(Shown(screen, name)) << name.toStdString() << (fail ? " after a failure" : "");
+            EXPECT_TRUE(Shown(screen, name))
+                << name.toStdString() << (fail ? " after a failure" : "");
         EXPECT_EQ(ShownMembers(screen, "cmdBooks"), std::vector<int>({6, 8}));
     }
     EXPECT_EQ(messages.shown.size(), 1u);

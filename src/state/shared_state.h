@@ -57,6 +57,7 @@ struct SharedState {
     static constexpr int kScoreItem = 31;
     static constexpr int kRatingItem = 32;
     static constexpr int kVariantItem = 33;
+    static constexpr int kAgeRow = 13;
     static constexpr int kBodyMassRow = 14;
     static constexpr int kSummaryRow = 15;
 
@@ -71,6 +72,10 @@ struct SharedState {
     int16_t ratingOf(int program, int testIndex) const {
         return answers(program, testIndex, kRatingItem);
     }
+    // Program 4: the age points (1, or 3 above 60) and the age risk rating (0 above 60, else 3).
+    int16_t& agePoints(int program) { return answers(program, kAgeRow, kScoreItem); }
+    int16_t& ageRating(int program) { return answers(program, kAgeRow, kRatingItem); }
+    int16_t ageRating(int program) const { return answers(program, kAgeRow, kRatingItem); }
     // The body-mass index as a whole number, and the body-mass class 1..7.
     int16_t& bodyMassIndex(int program) { return answers(program, kBodyMassRow, kScoreItem); }
     int16_t& bodyMassClass(int program) { return answers(program, kBodyMassRow, kRatingItem); }
@@ -79,6 +84,7 @@ struct SharedState {
     }
     // The program's total score and its overall rating code.
     int16_t& totalScore(int program) { return answers(program, kSummaryRow, kScoreItem); }
+    int16_t totalScore(int program) const { return answers(program, kSummaryRow, kScoreItem); }
     int16_t& overallRating(int program) { return answers(program, kSummaryRow, kRatingItem); }
     int16_t overallRating(int program) const {
         return answers(program, kSummaryRow, kRatingItem);
@@ -102,8 +108,11 @@ struct SharedState {
     float overallClassValue() const { return testRating(17); }
     float& copiedScore(int testIndex) { return testRating(10 + testIndex); }
     float copiedScore(int testIndex) const { return testRating(10 + testIndex); }
-    // A body-mass rating of the results screens.
+    // Program 4: the age points of its results screen.
+    float& agePointsValue() { return testRating(33); }
+    // A body-mass rating of the results screens (program 4: its body-mass class).
     float& bodyMassRating() { return testRating(34); }
+    float bodyMassRating() const { return testRating(34); }
     // Program 2: the body-mass class and the overall rating its results screen derives.
     float& program2BodyMassClassValue() { return testRating(34); }
     float& program2OverallValue() { return testRating(35); }

@@ -28,8 +28,16 @@ std::vector<std::string> WordList() {
     }
     return words;
 }
+// fixed_captions.txt and any fixed_captions-*.txt beside it, like the word lists.
 std::vector<std::string> FixedCaptions() {
-    return contentcheck::ReadList(kContent / "checks/fixed_captions.txt");
+    std::vector<std::string> captions;
+    for (const auto& entry : std::filesystem::directory_iterator(kContent / "checks")) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("fixed_captions", 0) != 0 || entry.path().extension() != ".txt") continue;
+        std::vector<std::string> list = contentcheck::ReadList(entry.path());
+        captions.insert(captions.end(), list.begin(), list.end());
+    }
+    return captions;
 }
 
 std::vector<TextUnit> ContentToCheck() {

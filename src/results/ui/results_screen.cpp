@@ -82,11 +82,12 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
         caption->setProperty("caption", true);
         caption->setWordWrap(true);
         if (rows[r].row == kHeadingRow) {
-            // Spans the captions and every shown column; it takes the width they give and
-            // wraps in it rather than widening the grid beside hidden history columns.
+            // Spans the captions and the columns shown (see ShowPage); it takes the width they
+            // give and wraps in it rather than widening the grid.
             caption->setAlignment(Qt::AlignCenter);
             caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            grid_->addWidget(caption, static_cast<int>(r), 0, 1, 1 + columns);
+            grid_->addWidget(caption, static_cast<int>(r), 0, 1, 2);
+            headings_[static_cast<int>(r)] = caption;
             continue;
         }
         caption->setFixedWidth(captionWidth);
@@ -174,6 +175,11 @@ void ResultsScreen::ShowPage(const ResultsPage& page) {
                 label->show();
             }
         }
+    }
+    // A heading spans the caption column, today's column and the earlier runs shown.
+    for (const auto& [gridRow, heading] : headings_) {
+        grid_->removeWidget(heading);
+        grid_->addWidget(heading, gridRow, 0, 1, 2 + static_cast<int>(page.history.size()));
     }
 }
 

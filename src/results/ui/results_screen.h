@@ -31,7 +31,7 @@ class ResultsScreen : public widgets::ProgramScreen {
         int row;
         const char* captionName;  // the fixed caption label of the row, e.g. "Label3"
     };
-    // A row of the list that is a heading over the rows below it: its caption spans the grid.
+    // A Row with this row number is a heading across the grid over the rows that follow it.
     static constexpr int kHeadingRow = -1;
     void BuildGrid(const std::vector<Row>& rows, const std::vector<const char*>& legend = {},
                    int legendColumns = 3);
@@ -57,6 +57,7 @@ class ResultsScreen : public widgets::ProgramScreen {
     QVBoxLayout* layout_;
     QGridLayout* grid_ = nullptr;
     std::map<int, QLabel*> Label10;
+    std::map<int, QLabel*> headings_;  // by grid row: they span the columns that are shown
 };
 
 }  // namespace results

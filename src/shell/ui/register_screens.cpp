@@ -3,6 +3,7 @@
 #include "conclusions/ui/frm_conclusion1.h"
 #include "conclusions/ui/frm_conclusion2.h"
 #include "conclusions/ui/frm_conclusion3.h"
+#include "conclusions/ui/frm_conclusion4.h"
 #include "conclusions/ui/frm_conclusion5.h"
 #include "docs/ui/frm_rtf.h"
 #include "platform/app_context.h"
@@ -10,20 +11,22 @@
 #include "recommendations/ui/frm_recom1.h"
 #include "recommendations/ui/frm_recom2.h"
 #include "recommendations/ui/frm_recom3.h"
+#include "recommendations/ui/frm_recom4.h"
 #include "recommendations/ui/frm_recom5.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "results/ui/frm_rezult1.h"
 #include "results/ui/frm_rezult2.h"
 #include "results/ui/frm_rezult3.h"
+#include "results/ui/frm_rezult4.h"
 #include "results/ui/frm_rezult5.h"
 #include "shell/ui/frm_abort.h"
-#include "state/programs.h"
 #include "shell/ui/frm_about.h"
 #include "shell/ui/frm_choice.h"
 #include "shell/ui/frm_end.h"
 #include "shell/ui/frm_mdi.h"
 #include "shell/ui/frm_welcome.h"
 #include "shell/ui/run_program.h"
+#include "state/programs.h"
 #include "testing/ui/frm_anketa.h"
 #include "testing/ui/frm_razd.h"
 #include "users/ui/frm_login.h"
@@ -61,6 +64,8 @@ void RegisterProgramScreens(platform::Forms& forms) {
          Make<recommendations::frmRecom2>()},
         {3, Make<results::frmRezult3>(), Make<conclusions::frmConclusion3>(),
          Make<recommendations::frmRecom3>()},
+        {4, Make<results::frmRezult4>(), Make<conclusions::frmConclusion4>(),
+         Make<recommendations::frmRecom4>()},
         {5, Make<results::frmRezult5>(), Make<conclusions::frmConclusion5>(),
          Make<recommendations::frmRecom5>()},
     };

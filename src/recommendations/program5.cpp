@@ -85,12 +85,7 @@ TemplateRule SelfHelpRule(int group) {
 }
 
 TemplateRule UseTableRule(const std::vector<std::string>& codes) {
-    TemplateRule rule;
-    rule.tagWidth = 6;
-    rule.recommended = [codes](const std::string& tag) {
-        return std::find(codes.begin(), codes.end(), tag) != codes.end();
-    };
-    return rule;
+    return ListedTagsRule(6, codes);
 }
 
 }  // namespace recommendations::program5

@@ -1,5 +1,7 @@
 #include "recommendations/template_filter.h"
 
+#include <algorithm>
+
 #include "base/numbers.h"
 #include "base/text_codec.h"
 
@@ -19,6 +21,15 @@ bool IsDigit(const std::string& character) {
 }
 
 }  // namespace
+
+TemplateRule ListedTagsRule(int tagWidth, std::vector<std::string> codes) {
+    TemplateRule rule;
+    rule.tagWidth = tagWidth;
+    rule.recommended = [codes = std::move(codes)](const std::string& tag) {
+        return std::find(codes.begin(), codes.end(), tag) != codes.end();
+    };
+    return rule;
+}
 
 std::string ReadTag(const TemplateText& text, long pos, const TemplateRule& rule) {
     std::string tag = text.Mid(pos, rule.tagWidth);

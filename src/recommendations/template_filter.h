@@ -5,6 +5,7 @@
 // deletes the others; a clean-up then removes the markers that are left.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "recommendations/template_text.h"
 
@@ -21,6 +22,9 @@ struct TemplateRule {
     // without a following marker ends the pass.
     bool dropMarkerOfKeptRow = false;
 };
+
+// A rule that keeps the rows whose tags are among codes (for example "23ab", "7").
+TemplateRule ListedTagsRule(int tagWidth, std::vector<std::string> codes);
 
 // The tag of the marker at pos, as the rule reads it.
 std::string ReadTag(const TemplateText& text, long pos, const TemplateRule& rule);

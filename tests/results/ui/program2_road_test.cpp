@@ -20,53 +20,16 @@
 #include "recommendations/program2.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "shell/ui/frm_mdi.h"
-#include "support/ui_fixture.h"
+#include "support/road_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "users/ini_file.h"
 
 namespace {
 
-class Program2RoadTest : public testsupport::UiFixture {
+class Program2RoadTest : public testsupport::RoadFixture {
   protected:
-    Program2RoadTest() {
-        // The documents as the build made them.
-        std::filesystem::copy(std::filesystem::path(TEST_BUILD_DIR) / "Doc", dir.path() / "Doc");
-        forms.SetModalRunner([this](QDialog& dialog) { Answer(dialog); });
-    }
-
-    void Answer(QDialog& dialog) {
-        const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
-        const auto type = [&](const char* box, const QString& text) {
-            dialog.findChild<QLineEdit*>(box)->setText(text);
-        };
-        const std::string name = dialog.objectName().toStdString();
-        if (name == "frmChoice") {
-            press(returning ? "cmdSecond" : "cmdNew");
-        } else if (name == "frmLogin") {
-            auto* users = dialog.findChild<QComboBox*>("cmbUser");
-            users->setCurrentIndex(users->findText("Белова Нина"));
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "lipa61");
-            press("cmdOk");
-        } else if (name == "frmRegist") {
-            if (!returning) {
-                type("txtLastName", "Белова");
-                type("txtName", "Нина");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"),
-                                 QString::number(clock.now.year - 72));
-                dialog.findChild<QAbstractButton*>("Option1(1)")->click();
-                type("txtHeight", "1.60");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "lipa61");
-            }
-            type("txtWeight", "66");
-            press("cmdRegist");
-        } else if (name == "frmRTF") {
-            auto& viewer = *qobject_cast<docs::frmRTF*>(&dialog);
-            shown.push_back({viewer.PlainText(), viewer.PrintButtonVisible()});
-            if (!shotName.isEmpty()) SaveShot(dialog, shotName);
-            shotName.clear();
-            press("cmdClose");
-        }
-    }
+    Program2RoadTest()
+        : RoadFixture({"Белова", "Нина", 72, "Option1(1)", "1.60", "66", "lipa61"}) {}
 
     // Every test of the program, the squat test only when the questionnaire gives it.
     int TakeTheTests(int pattern) {
@@ -131,13 +94,6 @@ class Program2RoadTest : public testsupport::UiFixture {
         EXPECT_TRUE(Shown(screen, "cmdPrint")) << name;
     }
 
-    struct Shown_ {
-        std::string plain;
-        bool printable;
-    };
-    std::vector<Shown_> shown;
-    QString shotName;
-    bool returning = false;
 };
 
 TEST_F(Program2RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

@@ -15,54 +15,16 @@
 #include "recommendations/program3.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "shell/ui/frm_mdi.h"
-#include "support/ui_fixture.h"
+#include "support/road_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "users/ini_file.h"
 
 namespace {
 
-class Program3RoadTest : public testsupport::UiFixture {
+class Program3RoadTest : public testsupport::RoadFixture {
   protected:
-    Program3RoadTest() {
-        // The documents as the build made them.
-        std::filesystem::copy(std::filesystem::path(TEST_BUILD_DIR) / "Doc", dir.path() / "Doc");
-        forms.SetModalRunner([this](QDialog& dialog) { Answer(dialog); });
-    }
-
-    void Answer(QDialog& dialog) {
-        const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
-        const auto type = [&](const char* box, const QString& text) {
-            dialog.findChild<QLineEdit*>(box)->setText(text);
-        };
-        const std::string name = dialog.objectName().toStdString();
-        if (name == "frmChoice") {
-            press(returning ? "cmdSecond" : "cmdNew");
-        } else if (name == "frmLogin") {
-            auto* users = dialog.findChild<QComboBox*>("cmbUser");
-            users->setCurrentIndex(users->findText("Смирнов Миша"));
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "bear5");
-            press("cmdOk");
-        } else if (name == "frmRegist") {
-            if (!returning) {
-                type("txtLastName", "Смирнов");
-                type("txtName", "Миша");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"),
-                                 QString::number(clock.now.year - 8));
-                dialog.findChild<QAbstractButton*>("Option1(0)")->click();
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "bear5");
-            }
-            // A child's height is asked anew at every run.
-            type("txtHeight", "1.28");
-            type("txtWeight", "26");
-            press("cmdRegist");
-        } else if (name == "frmRTF") {
-            auto& viewer = *qobject_cast<docs::frmRTF*>(&dialog);
-            shown.push_back({viewer.PlainText(), viewer.PrintButtonVisible()});
-            if (!shotName.isEmpty()) SaveShot(dialog, shotName);
-            shotName.clear();
-            press("cmdClose");
-        }
-    }
+    Program3RoadTest()
+        : RoadFixture({"Смирнов", "Миша", 8, "Option1(0)", "1.28", "26", "bear5", true}) {}
 
     void TakeTheTests(int pattern) {
         Click("frmRazd3", "cmdContinue");
@@ -86,13 +48,6 @@ class Program3RoadTest : public testsupport::UiFixture {
     }
     std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
 
-    struct Shown_ {
-        std::string plain;
-        bool printable;
-    };
-    std::vector<Shown_> shown;
-    QString shotName;
-    bool returning = false;
 };
 
 TEST_F(Program3RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

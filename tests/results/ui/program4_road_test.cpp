@@ -15,54 +15,17 @@
 #include "recommendations/program4.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "shell/ui/frm_mdi.h"
-#include "support/ui_fixture.h"
+#include "support/road_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "text/catalogue.h"
 #include "users/ini_file.h"
 
 namespace {
 
-class Program4RoadTest : public testsupport::UiFixture {
+class Program4RoadTest : public testsupport::RoadFixture {
   protected:
-    Program4RoadTest() {
-        // The documents as the build made them.
-        std::filesystem::copy(std::filesystem::path(TEST_BUILD_DIR) / "Doc", dir.path() / "Doc");
-        forms.SetModalRunner([this](QDialog& dialog) { Answer(dialog); });
-    }
-
-    void Answer(QDialog& dialog) {
-        const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
-        const auto type = [&](const char* box, const QString& text) {
-            dialog.findChild<QLineEdit*>(box)->setText(text);
-        };
-        const std::string name = dialog.objectName().toStdString();
-        if (name == "frmChoice") {
-            press(returning ? "cmdSecond" : "cmdNew");
-        } else if (name == "frmLogin") {
-            auto* users = dialog.findChild<QComboBox*>("cmbUser");
-            users->setCurrentIndex(users->findText("Морозов Виктор"));
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "oak42");
-            press("cmdOk");
-        } else if (name == "frmRegist") {
-            if (!returning) {
-                type("txtLastName", "Морозов");
-                type("txtName", "Виктор");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"),
-                                 QString::number(clock.now.year - 66));
-                dialog.findChild<QAbstractButton*>("Option1(0)")->click();
-                type("txtHeight", "1.78");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "oak42");
-            }
-            type("txtWeight", "80");
-            press("cmdRegist");
-        } else if (name == "frmRTF") {
-            auto& viewer = *qobject_cast<docs::frmRTF*>(&dialog);
-            shown.push_back({viewer.PlainText(), viewer.PrintButtonVisible()});
-            if (!shotName.isEmpty()) SaveShot(dialog, shotName);
-            shotName.clear();
-            press("cmdClose");
-        }
-    }
+    Program4RoadTest()
+        : RoadFixture({"Морозов", "Виктор", 66, "Option1(0)", "1.78", "80", "oak42"}) {}
 
     void TakeTheTests(int pattern) {
         Click("frmRazd4", "cmdContinue");
@@ -86,13 +49,6 @@ class Program4RoadTest : public testsupport::UiFixture {
     }
     std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
 
-    struct Shown_ {
-        std::string plain;
-        bool printable;
-    };
-    std::vector<Shown_> shown;
-    QString shotName;
-    bool returning = false;
 };
 
 TEST_F(Program4RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

@@ -15,53 +15,16 @@
 #include "recommendations/program5.h"
 #include "recommendations/ui/recept_sheet.h"
 #include "shell/ui/frm_mdi.h"
-#include "support/ui_fixture.h"
+#include "support/road_fixture.h"
 #include "testing/ui/frm_anketa.h"
 #include "users/ini_file.h"
 
 namespace {
 
-class Program5RoadTest : public testsupport::UiFixture {
+class Program5RoadTest : public testsupport::RoadFixture {
   protected:
-    Program5RoadTest() {
-        // The documents as the build made them.
-        std::filesystem::copy(std::filesystem::path(TEST_BUILD_DIR) / "Doc", dir.path() / "Doc");
-        forms.SetModalRunner([this](QDialog& dialog) { Answer(dialog); });
-    }
-
-    void Answer(QDialog& dialog) {
-        const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
-        const auto type = [&](const char* box, const QString& text) {
-            dialog.findChild<QLineEdit*>(box)->setText(text);
-        };
-        const std::string name = dialog.objectName().toStdString();
-        if (name == "frmChoice") {
-            press(returning ? "cmdSecond" : "cmdNew");
-        } else if (name == "frmLogin") {
-            auto* users = dialog.findChild<QComboBox*>("cmbUser");
-            users->setCurrentIndex(users->findText("Соколова Анна"));
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "rose7");
-            press("cmdOk");
-        } else if (name == "frmRegist") {
-            if (!returning) {
-                type("txtLastName", "Соколова");
-                type("txtName", "Анна");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"),
-                                 QString::number(clock.now.year - 34));
-                dialog.findChild<QAbstractButton*>("Option1(1)")->click();
-                type("txtHeight", "1.66");
-                QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), "rose7");
-            }
-            type("txtWeight", "61");
-            press("cmdRegist");
-        } else if (name == "frmRTF") {
-            auto& viewer = *qobject_cast<docs::frmRTF*>(&dialog);
-            shown.push_back({viewer.PlainText(), viewer.PrintButtonVisible()});
-            if (!shotName.isEmpty()) SaveShot(dialog, shotName);
-            shotName.clear();
-            press("cmdClose");
-        }
-    }
+    Program5RoadTest()
+        : RoadFixture({"Соколова", "Анна", 34, "Option1(1)", "1.66", "61", "rose7"}) {}
 
     void TakeTheTests(int pattern) {
         Click("frmRazd5", "cmdContinue");
@@ -83,13 +46,6 @@ class Program5RoadTest : public testsupport::UiFixture {
     static std::string Mark(int code) { return code == 0 ? "B" : code == 3 ? "C" : "H"; }
     std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
 
-    struct Shown_ {
-        std::string plain;
-        bool printable;
-    };
-    std::vector<Shown_> shown;
-    QString shotName;
-    bool returning = false;
 };
 
 TEST_F(Program5RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

@@ -1,0 +1,56 @@
+#include "support/road_fixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "docs/ui/frm_rtf.h"
+
+namespace testsupport {
+
+RoadFixture::RoadFixture(RoadPerson person) : person_(person) {
+    // The documents as the build made them.
+    std::filesystem::copy(std::filesystem::path(TEST_BUILD_DIR) / "Doc", dir.path() / "Doc");
+    forms.SetModalRunner([this](QDialog& dialog) { Answer(dialog); });
+}
+
+void RoadFixture::Answer(QDialog& dialog) {
+    const auto press = [&](const char* name) { dialog.findChild<QPushButton*>(name)->click(); };
+    const auto type = [&](const char* box, const QString& text) {
+        dialog.findChild<QLineEdit*>(box)->setText(text);
+    };
+    const std::string name = dialog.objectName().toStdString();
+    if (name == "frmChoice") {
+        press(returning ? "cmdSecond" : "cmdNew");
+    } else if (name == "frmLogin") {
+        auto* users = dialog.findChild<QComboBox*>("cmbUser");
+        users->setCurrentIndex(
+            users->findText(QString::fromUtf8(person_.lastName) + " " + person_.name));
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), person_.password);
+        press("cmdOk");
+    } else if (name == "frmRegist") {
+        if (!returning) {
+            type("txtLastName", QString::fromUtf8(person_.lastName));
+            type("txtName", QString::fromUtf8(person_.name));
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtYearBirth"),
+                             QString::number(clock.now.year - person_.age));
+            dialog.findChild<QAbstractButton*>(person_.sexOption)->click();
+            if (!person_.heightAtEveryRun) type("txtHeight", person_.height);
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtPassw"), person_.password);
+        }
+        if (person_.heightAtEveryRun) type("txtHeight", person_.height);
+        type("txtWeight", person_.weight);
+        press("cmdRegist");
+    } else if (name == "frmRTF") {
+        auto& viewer = *qobject_cast<docs::frmRTF*>(&dialog);
+        shown.push_back({viewer.PlainText(), viewer.PrintButtonVisible()});
+        if (!shotName.isEmpty()) SaveShot(dialog, shotName);
+        shotName.clear();
+        press("cmdClose");
+    }
+}
+
+}  // namespace testsupport

@@ -1,0 +1,45 @@
+#pragma once
+// A program taken from the menu as a person takes it: the registration or the login answered for
+// one person, the documents of the build beside the program, and every document the screens open
+// read and closed.
+#include <QDialog>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "support/ui_fixture.h"
+
+namespace testsupport {
+
+struct RoadPerson {
+    const char* lastName;
+    const char* name;
+    int age;
+    const char* sexOption;  // "Option1(0)" a man, "Option1(1)" a woman
+    const char* height;
+    const char* weight;
+    const char* password;
+    bool heightAtEveryRun = false;  // a child's height is asked anew at every run
+};
+
+class RoadFixture : public UiFixture {
+  protected:
+    explicit RoadFixture(RoadPerson person);
+
+    // Answers the registration, the login and the choice between them, and reads and closes a
+    // document (its picture saved under shotName, when one is asked for).
+    void Answer(QDialog& dialog);
+
+    struct Shown_ {
+        std::string plain;
+        bool printable;
+    };
+    std::vector<Shown_> shown;
+    QString shotName;
+    bool returning = false;  // the person has registered before and logs in
+
+  private:
+    RoadPerson person_;
+};
+
+}  // namespace testsupport

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -51,6 +52,16 @@ void RoadFixture::Answer(QDialog& dialog) {
         shotName.clear();
         press("cmdClose");
     }
+}
+
+std::string RoadFixture::Text(const char* screen, const QString& name) {
+    auto* label = Screen(screen)->findChild<QLabel*>(name);
+    return label ? label->text().toStdString() : "<missing>";
+}
+
+bool RoadFixture::Shown(const char* screen, const QString& name) {
+    QWidget* widget = Screen(screen)->findChild<QWidget*>(name);
+    return widget && !widget->isHidden();
 }
 
 }  // namespace testsupport

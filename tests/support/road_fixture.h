@@ -30,6 +30,12 @@ class RoadFixture : public UiFixture {
     // document (its picture saved under shotName, when one is asked for).
     void Answer(QDialog& dialog);
 
+    // The text of a label of a loaded screen ("<missing>" when there is none), whether a control
+    // of it is shown, and the plain text of the document read last.
+    std::string Text(const char* screen, const QString& name);
+    bool Shown(const char* screen, const QString& name);
+    std::string LastShown() const { return shown.empty() ? "" : shown.back().plain; }
+
     struct Shown_ {
         std::string plain;
         bool printable;

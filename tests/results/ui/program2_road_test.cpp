@@ -45,14 +45,6 @@ class Program2RoadTest : public testsupport::RoadFixture {
         }
         return tests;
     }
-    std::string Text(const char* screen, const QString& name) {
-        auto* label = Screen(screen)->findChild<QLabel*>(name);
-        return label ? label->text().toStdString() : "<missing>";
-    }
-    bool Shown(const char* screen, const QString& name) {
-        QWidget* widget = Screen(screen)->findChild<QWidget*>(name);
-        return widget && !widget->isHidden();
-    }
     std::vector<std::string> Buttons(const char* screen, const char* array) {
         std::vector<std::string> captions;
         for (int i = 1; i <= 40; ++i) {
@@ -68,7 +60,6 @@ class Program2RoadTest : public testsupport::RoadFixture {
     static std::string Mark(int code) {
         return code == 0 ? "\u041F" : code == 3 ? "\u0423" : code == 5 ? "X" : "";
     }
-    std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
     // Prints a screen with its own print button; with ZORVEK_SHOTS naming a folder the page also
     // goes to <name>.pdf there, so that a person can look at what the printer gets. The buttons
     // are not on the page.
@@ -93,7 +84,6 @@ class Program2RoadTest : public testsupport::RoadFixture {
         EXPECT_TRUE(buttonsHidden) << name;
         EXPECT_TRUE(Shown(screen, "cmdPrint")) << name;
     }
-
 };
 
 TEST_F(Program2RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

@@ -35,19 +35,9 @@ class Program3RoadTest : public testsupport::RoadFixture {
             Click("frmAnketa", "cmdContinue");
         }
     }
-    std::string Text(const char* screen, const QString& name) {
-        auto* label = Screen(screen)->findChild<QLabel*>(name);
-        return label ? label->text().toStdString() : "<missing>";
-    }
-    bool Shown(const char* screen, const QString& name) {
-        QWidget* widget = Screen(screen)->findChild<QWidget*>(name);
-        return widget && !widget->isHidden();
-    }
     static std::string Word(int code) {
         return code == 0 ? "Плохо" : code == 3 ? "Удовлет." : code == 5 ? "Хорошо" : "?";
     }
-    std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
-
 };
 
 TEST_F(Program3RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

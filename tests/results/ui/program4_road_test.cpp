@@ -36,19 +36,9 @@ class Program4RoadTest : public testsupport::RoadFixture {
             Click("frmAnketa", "cmdContinue");
         }
     }
-    std::string Text(const char* screen, const QString& name) {
-        auto* label = Screen(screen)->findChild<QLabel*>(name);
-        return label ? label->text().toStdString() : "<missing>";
-    }
-    bool Shown(const char* screen, const QString& name) {
-        QWidget* widget = Screen(screen)->findChild<QWidget*>(name);
-        return widget && !widget->isHidden();
-    }
     static std::string Mark(int code) {
         return code == 0 ? "B" : code == 3 ? "C" : code == 5 ? "H" : "";
     }
-    std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
-
 };
 
 TEST_F(Program4RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

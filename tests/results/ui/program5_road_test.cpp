@@ -35,17 +35,7 @@ class Program5RoadTest : public testsupport::RoadFixture {
             Click("frmAnketa", "cmdContinue");
         }
     }
-    std::string Text(const char* screen, const QString& name) {
-        auto* label = Screen(screen)->findChild<QLabel*>(name);
-        return label ? label->text().toStdString() : "<missing>";
-    }
-    bool Shown(const char* screen, const QString& name) {
-        QWidget* widget = Screen(screen)->findChild<QWidget*>(name);
-        return widget && !widget->isHidden();
-    }
     static std::string Mark(int code) { return code == 0 ? "B" : code == 3 ? "C" : "H"; }
-    std::string LastShown() { return shown.empty() ? "" : shown.back().plain; }
-
 };
 
 TEST_F(Program5RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirst) {

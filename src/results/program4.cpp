@@ -111,6 +111,7 @@ Column EvaluateProgram4(state::SharedState& state, const base::Clock& clock,
 
 ProgramRecord Program4Record(const state::SharedState& state, const Program4Marks& marks) {
     ProgramRecord record = SummaryRecord(state, kProgram, kProgram4Tests);
+    record.riskScale = true;
     // The age risk follows the test keys, before the body-mass class and the overall rating.
     const auto summary = record.entries.begin() + kProgram4Tests;
     record.entries.insert(summary, {kAgeKey, state.ageRating(kProgram)});

@@ -84,6 +84,7 @@ Column EvaluateProgram5(state::SharedState& state, const base::Clock& clock,
 
 ProgramRecord Program5Record(const state::SharedState& state, std::string_view marks) {
     ProgramRecord record = SummaryRecord(state, kProgram, kProgram5Tests);
+    record.riskScale = true;
     record.historyColumn = [marks = std::string(marks)](const HistoryRun& run) {
         Column column{{kRow5Date, run.date}};
         for (int t = 1; t <= kProgram5Tests; ++t)

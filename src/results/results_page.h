@@ -50,7 +50,33 @@ struct ProgramRecord {
     std::vector<RecordEntry> entries;  // in writing order
     std::vector<int> historyKeys;      // the keys a history column is built from
     std::function<Column(const HistoryRun&)> historyColumn;
+    float bodyMassIndex = 0.0f;  // of this run, stored beside the entries for the chart
+    // The overall rating is a degree of risk (0 high, 3 moderate, 5 low) rather than a rating of
+    // health (0 bad, 3 satisfactory, 5 good); either way a higher code is the better outcome.
+    bool riskScale = false;
 };
+
+// The history chart of a results screen: the overall rating and the body-mass index of the runs
+// the grid shows, oldest first, this run last.
+struct HistoryChart {
+    struct Run {
+        std::string date;
+        int level = -1;              // 0, 1, 2 for overall codes 0, 3, 5; −1: nothing to draw
+        float bodyMassIndex = 0.0f;  // 0: none stored
+    };
+    std::string ratingTitle;
+    std::string levels[3];  // captions of levels 0, 1, 2 (bottom up)
+    std::string bodyMassTitle;
+    std::vector<Run> runs;
+    // A chart is worth drawing once there is an earlier run to compare with.
+    bool Shown() const { return runs.size() >= 2; }
+};
+// The chart level of an overall code; −1 for a code that is no rating.
+int ChartLevel(int overallCode);
+// A body-mass index as the user reads it: one decimal with a comma ("23,4").
+std::string BodyMassIndexText(float index);
+// The chart in words, for a screen reader: each run's date, level and index, oldest first.
+std::string ChartSummary(const HistoryChart& chart);
 
 // The record most programs write: the rating of each of its tests (keys p01..), its body-mass
 // class (p14) and its overall rating (p15), with the same keys read back for the history; the
@@ -67,6 +93,7 @@ struct ResultsPage {
         std::string time;  // empty when the run has none stored
     };
     std::vector<When> historyWhen;
+    HistoryChart chart;
     StoreResult record;
 };
 

@@ -24,21 +24,32 @@ int StoredCode(const std::string& text) {
     return static_cast<int>(value);
 }
 
+std::string BodyMassIndexKey(int program) { return "BodyMassIndex" + std::to_string(program); }
+
+std::string BodyMassIndexValue(float index) {
+    // Written digit by digit: the stored form never follows the user's locale.
+    const long tenths = std::lround(static_cast<double>(index) * 10.0);
+    if (!(index > 0.0f) || tenths <= 0 || tenths > 99999) return "";
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
 std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now,
-                                     const std::vector<RecordEntry>& entries) {
+                                     const RunRecord& run) {
     const std::string section = RecordSection(runNumber);
     std::vector<ProfileEntry> record = {{"Settings", "DateNum", std::to_string(runNumber)},
                                         {section, "DateTest", base::FormatDdMmYyyy(now)},
                                         {section, "TimeTest", base::FormatHhMmSs(now)}};
-    for (const RecordEntry& entry : entries) {
+    for (const RecordEntry& entry : run.entries) {
         record.push_back({section, RecordKey(entry.keyNumber), RecordValue(entry.code)});
     }
+    const std::string index = BodyMassIndexValue(run.bodyMassIndex);
+    if (!index.empty()) record.push_back({section, BodyMassIndexKey(run.program), index});
     return record;
 }
 
 StoreResult WriteTestRecord(ProfileStore& store, int runNumber, const base::DateTime& now,
-                            const std::vector<RecordEntry>& entries) {
-    return store.Write(TestRecord(runNumber, now, entries));
+                            const RunRecord& record) {
+    return store.Write(TestRecord(runNumber, now, record));
 }
 
 int HistoryRun::Value(int keyNumber) const {
@@ -60,6 +71,9 @@ std::vector<HistoryRun> ReadHistory(ProfileStore& store, int nextTestNum, int pr
         entry.time = store.Read(section, "TimeTest", "");
         for (int key : keyNumbers)
             entry.values[key] = StoredCode(store.Read(section, RecordKey(key), "0"));
+        const double index = base::Val(store.Read(section, BodyMassIndexKey(program), "0"));
+        if (std::isfinite(index) && index > 0.0 && index < 10000.0)
+            entry.bodyMassIndex = static_cast<float>(index);
         runs.push_back(std::move(entry));
     }
     return runs;

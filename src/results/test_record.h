@@ -30,22 +30,35 @@ struct RecordEntry {
     int code;
 };
 
+// The body-mass index of a program's run is kept beside its ratings ("BodyMassIndex1=23.4", one
+// decimal with a point), so that the history chart can draw it; runs stored before it was kept,
+// and runs without a known height, have none.
+std::string BodyMassIndexKey(int program);
+std::string BodyMassIndexValue(float index);  // "" for an index that is not positive
+
 // The values of a record in writing order: DateNum, then in section "Result" + runNumber DateTest
-// ("dd.mm.yyyy"), TimeTest ("HH:MM:SS") and the entries in their order.
+// ("dd.mm.yyyy"), TimeTest ("HH:MM:SS"), the entries in their order and, when the program's run
+// has one, its body-mass index.
+struct RunRecord {
+    int program = 0;
+    std::vector<RecordEntry> entries;
+    float bodyMassIndex = 0.0f;
+};
 std::vector<ProfileEntry> TestRecord(int runNumber, const base::DateTime& now,
-                                     const std::vector<RecordEntry>& entries);
+                                     const RunRecord& record);
 
 // Writes the record in one step: either the whole run is stored or the profile stays as it was,
 // so a failed write never leaves DateNum pointing at a run without a date (which would hide every
 // earlier run from the history).
 StoreResult WriteTestRecord(ProfileStore& store, int runNumber, const base::DateTime& now,
-                            const std::vector<RecordEntry>& entries);
+                            const RunRecord& record);
 
 struct HistoryRun {
     int runNumber = 0;
-    std::string date;           // as stored
-    std::string time;           // TimeTest as stored; empty when the run has none
-    std::map<int, int> values;  // key number -> stored code; a missing key is 0
+    std::string date;            // as stored
+    std::string time;            // TimeTest as stored; empty when the run has none
+    std::map<int, int> values;   // key number -> stored code; a missing key is 0
+    float bodyMassIndex = 0.0f;  // 0 when the run has none stored
     int Value(int keyNumber) const;
 };
 

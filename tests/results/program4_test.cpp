@@ -184,7 +184,7 @@ TEST_F(Program4Results, TheRecordPutsTheAgeRiskAfterTheTestsAndTheHistoryShowsIt
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"DateTest", "TimeTest", "Test401", "Test402",
                                               "Test403", "Test404", "Test405", "Test406", "Test407",
-                                              "Test413", "Test414", "Test415"}));
+                                              "Test413", "Test414", "Test415", "BodyMassIndex4"}));
     EXPECT_EQ(profile.sections["Result4"]["Test413"], " 0");
     EXPECT_EQ(profile.sections["Result4"]["Test407"], " 3");
     EXPECT_EQ(profile.sections["Result4"]["Test414"], " 6");

@@ -132,6 +132,16 @@ TEST_F(Program5Results, TheRecordHoldsTheFourKeysAndTheHistorySkipsOtherPrograms
     EXPECT_EQ(Cell(page.history[0], 2), "C");
     EXPECT_EQ(Cell(page.history[0], 9), "Удовлет.");
     EXPECT_EQ(Cell(page.history[0], 10), "B");
+    // The chart reads a degree of risk: high at the bottom, low at the top.
+    ASSERT_EQ(page.chart.runs.size(), 2u);
+    EXPECT_EQ(page.chart.ratingTitle, "Степень риска");
+    EXPECT_EQ(page.chart.levels[0], "Высокая");
+    EXPECT_EQ(page.chart.levels[2], "Низкая");
+    EXPECT_EQ(page.chart.runs[0].date, "01.06.26");
+    EXPECT_EQ(page.chart.runs[0].level, 0);
+    EXPECT_EQ(page.chart.runs[1].date, "08.12.26");
+    EXPECT_EQ(page.chart.runs[1].level, 1);
+    EXPECT_FLOAT_EQ(page.chart.runs[1].bodyMassIndex, 21.6f);  // 70 kg at 1.80 m
 }
 
 }  // namespace

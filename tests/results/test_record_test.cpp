@@ -23,7 +23,7 @@ const std::vector<int> kProgram1KeyNumbers = {101, 102, 103, 104, 114, 115};
 TEST(TestRecord, FirstRunWritesDateNumThenSectionResult1InOrderWithSignedValues) {
     MemoryProfile profile;
     const auto outcome = WriteTestRecord(
-        profile, 1, kNow, {{101, 5}, {102, 3}, {103, 0}, {104, -1}, {114, 6}, {115, 3}});
+        profile, 1, kNow, {1, {{101, 5}, {102, 3}, {103, 0}, {104, -1}, {114, 6}, {115, 3}}});
     EXPECT_TRUE(outcome.ok);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Settings", "DateNum=1"},        {"Result1", "DateTest=07.12.2003"},
@@ -47,9 +47,10 @@ TEST(TestRecord, KeyAndSectionNamesCarryNoBlanks) {
 
 TEST(TestRecord, TwoProgramsInOneLoginShareTheSectionWithTheLaterDateAndTime) {
     MemoryProfile profile;
-    WriteTestRecord(profile, 4, kNow, {{101, 5}, {102, 5}, {103, 5}, {104, 5}, {114, 6}, {115, 5}});
+    WriteTestRecord(profile, 4, kNow,
+                    {1, {{101, 5}, {102, 5}, {103, 5}, {104, 5}, {114, 6}, {115, 5}}});
     const base::DateTime later{2003, 12, 7, 9, 40, 0};
-    WriteTestRecord(profile, 4, later, {{301, 3}, {302, 3}, {303, 0}, {314, 6}, {315, 0}});
+    WriteTestRecord(profile, 4, later, {3, {{301, 3}, {302, 3}, {303, 0}, {314, 6}, {315, 0}}});
     const auto& section = profile.sections["Result4"];
     for (const char* key : {"Test101", "Test102", "Test103", "Test104", "Test114", "Test115",
                             "Test301", "Test302", "Test303", "Test314", "Test315"}) {
@@ -116,7 +117,7 @@ TEST(TestRecord, AFailedWriteIsReportedAndLeavesTheEarlierRunsVisible) {
     profile.AddRun(1, "01.01.2003", Program1Keys(" 5", " 5"));
     profile.AddRun(2, "02.01.2003", Program1Keys(" 3", " 3"));
     profile.refusedKeys = {"Test115"};
-    const auto outcome = WriteTestRecord(profile, 3, kNow, {{101, 5}, {115, 5}});
+    const auto outcome = WriteTestRecord(profile, 3, kNow, {1, {{101, 5}, {115, 5}}});
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.reason.empty());
     // DateNum still names run 2, so the next login writes run 3 again and sees runs 1 and 2.
@@ -126,3 +127,25 @@ TEST(TestRecord, AFailedWriteIsReportedAndLeavesTheEarlierRunsVisible) {
 }
 
 }  // namespace
+
+TEST(History, TheBodyMassIndexIsStoredBesideTheRatingsAndReadBackForTheChart) {
+    MemoryProfile profile;
+    WriteTestRecord(profile, 1, kNow, {2, {{201, 5}, {215, 3}}, 24.96f});
+    EXPECT_EQ(profile.sections["Result1"]["BodyMassIndex2"], "25.0");
+    // Without a known height there is no index, and no key is written.
+    WriteTestRecord(profile, 2, kNow, {2, {{201, 5}, {215, 3}}, 0.0f});
+    EXPECT_EQ(profile.sections["Result2"].count("BodyMassIndex2"), 0u);
+    // A hand-edited or damaged value is no index; it never stops the history.
+    profile.sections["Result3"] = {
+        {"DateTest", "03.01.2004"}, {"Test201", " 5"}, {"BodyMassIndex2", "плохо"}};
+    profile.sections["Result4"] = {
+        {"DateTest", "04.01.2004"}, {"Test201", " 5"}, {"BodyMassIndex2", "1e300"}};
+    const auto runs = ReadHistory(profile, 5, 2, {201, 215});
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0].bodyMassIndex, 0.0f);
+    EXPECT_EQ(runs[1].bodyMassIndex, 0.0f);
+    EXPECT_EQ(runs[2].bodyMassIndex, 0.0f);
+    EXPECT_FLOAT_EQ(runs[3].bodyMassIndex, 25.0f);
+    EXPECT_EQ(results::BodyMassIndexValue(-3.0f), "");
+    EXPECT_EQ(results::BodyMassIndexValue(18.449f), "18.4");
+}

@@ -21,13 +21,13 @@ std::string FileBytes(const std::filesystem::path& path) {
 TEST(UserProfile, AProfileWrittenOnWindowsGetsItsNextRunAndShowsTheEarlierOnes) {
     testsupport::TempDir dir;
     const auto file = dir.path() / "ZRVI001.ini";
-    std::filesystem::copy_file(testsupport::TestData("ini/windows_profile.ini"),
-                               file);
+    std::filesystem::copy_file(testsupport::TestData("ini/windows_profile.ini"), file);
     results::UserProfile profile(file.string());
 
     const base::DateTime now{2004, 12, 1, 8, 0, 0};
     EXPECT_TRUE(
-        results::WriteTestRecord(profile, 3, now, {{101, 5}, {102, -1}, {114, 6}, {115, 5}}).ok);
+        results::WriteTestRecord(profile, 3, now, {1, {{101, 5}, {102, -1}, {114, 6}, {115, 5}}})
+            .ok);
 
     const auto runs = results::ReadHistory(profile, 3, 1, {101, 102, 103, 104, 114, 115});
     ASSERT_EQ(runs.size(), 2u);
@@ -52,7 +52,7 @@ TEST(UserProfile, AProfileThatCannotBeWrittenSaysWhyAndStaysAsItWas) {
     const auto file = dir.path() / "gone" / "ZRVI001.ini";
     results::UserProfile profile(file.string());
     const results::StoreResult written =
-        results::WriteTestRecord(profile, 1, {2004, 1, 1, 0, 0, 0}, {{101, 5}});
+        results::WriteTestRecord(profile, 1, {2004, 1, 1, 0, 0, 0}, {1, {{101, 5}}});
     EXPECT_FALSE(written.ok);
     EXPECT_FALSE(written.reason.empty());
     EXPECT_FALSE(std::filesystem::exists(file));

@@ -15,6 +15,7 @@
 #include "platform/widgets/accessible_names.h"
 #include "platform/widgets/print_screen.h"
 #include "platform/widgets/screen_room.h"
+#include "results/ui/history_chart.h"
 #include "results/user_profile.h"
 #include "state/programs.h"
 #include "text/catalogue.h"
@@ -34,6 +35,7 @@ const char* kGridStyle =
     "QWidget#Grid QLabel[current=\"true\"] { background: #fffbe6; font-weight: bold; }";
 
 constexpr int kCellWidth = 104;
+constexpr int kChartWidth = 760;
 // Narrowest width of a results screen: the buttons keep their captions readable.
 constexpr int kMinimumWidth = 640;
 
@@ -119,6 +121,15 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
     gridRow->addStretch();
     layout_->addSpacing(6);
     layout_->addLayout(gridRow);
+    // The chart of the earlier runs, shown by ShowPage when there are any.
+    chart_ = new HistoryChartView(this);
+    chart_->setMaximumWidth(kChartWidth);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addStretch();
+    chartRow->addWidget(chart_, 1);
+    chartRow->addStretch();
+    layout_->addSpacing(6);
+    layout_->addLayout(chartRow);
     if (!legend.empty()) {
         auto* legendGrid = new QGridLayout;
         legendGrid->setHorizontalSpacing(24);
@@ -176,6 +187,7 @@ void ResultsScreen::ShowPage(const ResultsPage& page) {
             }
         }
     }
+    chart_->SetChart(page.chart);
     // A heading spans the caption column, today's column and the earlier runs shown.
     for (const auto& [gridRow, heading] : headings_) {
         grid_->removeWidget(heading);

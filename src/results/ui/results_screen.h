@@ -17,6 +17,8 @@ class QVBoxLayout;
 
 namespace results {
 
+class HistoryChartView;
+
 class ResultsScreen : public widgets::ProgramScreen {
     Q_OBJECT
   protected:
@@ -58,6 +60,7 @@ class ResultsScreen : public widgets::ProgramScreen {
     QGridLayout* grid_ = nullptr;
     std::map<int, QLabel*> Label10;
     std::map<int, QLabel*> headings_;  // by grid row: they span the columns that are shown
+    HistoryChartView* chart_ = nullptr;
 };
 
 }  // namespace results

@@ -134,6 +134,44 @@ TEST_F(FrmRezult1Test, EarlierRunsOfProgramOneFillColumnsNewestFirstAndSkipOther
     EXPECT_EQ(Stored("Result4", "Test101"), "3");
 }
 
+TEST_F(FrmRezult1Test, TheChartDrawsTheEarlierRunsOldestFirstWithTheirStoredBodyMassIndex) {
+    const auto run = [](const char* overall) {
+        return std::map<std::string, std::string>{{"Test101", " 3"}, {"Test102", " 3"},
+                                                  {"Test103", " 3"}, {"Test104", " 3"},
+                                                  {"Test114", " 5"}, {"Test115", overall}};
+    };
+    AddRun(1, "10.01.2026", run(" 0"));  // stored before the index was kept
+    AddRun(2, "10.03.2026", run(" 3"));
+    AddRun(3, "10.06.2026", run(" 5"));
+    ASSERT_TRUE(users::WriteIni(sharedState.userFile, {{"Result2", "BodyMassIndex1", "26.1"},
+                                                       {"Result3", "BodyMassIndex1", "25.4"}})
+                    .ok);
+    sharedState.nextTestNum = 4;
+    QWidget* screen = Open();
+    QWidget* chart = Find(screen, "HistoryChart");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_FALSE(chart->isHidden());
+    EXPECT_EQ(chart->accessibleDescription().toStdString(),
+              "10.01.26, Общая оценка: Плохо; "
+              "10.03.26, Общая оценка: Удовлетв., Индекс массы тела: 26,1; "
+              "10.06.26, Общая оценка: Хорошо, Индекс массы тела: 25,4; "
+              "08.12.26, Общая оценка: Удовлетв., Индекс массы тела: 25,0");
+    // Today's index is kept for the next run's chart: 68 kg at 1.65 m.
+    EXPECT_EQ(Stored("Result4", "BodyMassIndex1"), "25.0");
+    // The chart stands between the grid and the buttons, and nothing overlaps it.
+    const QRect area = chart->geometry();
+    EXPECT_GT(area.top(), Find(screen, "Grid")->geometry().bottom());
+    EXPECT_LT(area.bottom(), Find(screen, "cmdContinue")->mapTo(screen, QPoint(0, 0)).y());
+    SaveShot(*screen, "results1-chart");
+}
+
+TEST_F(FrmRezult1Test, TheChartStaysHiddenUntilThereIsAnEarlierRunToCompareWith) {
+    QWidget* screen = Open();
+    QWidget* chart = Find(screen, "HistoryChart");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isHidden());
+}
+
 TEST_F(FrmRezult1Test, ARecordThatCannotBeStoredIsReportedAndTheScreenKeepsWorking) {
     sharedState.userFile =
         (dir.path() / "gone" / "ZRVI001.ini").string();  // a folder that does not exist

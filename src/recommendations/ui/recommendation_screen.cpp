@@ -21,12 +21,12 @@
 #include "platform/qt_text.h"
 #include "platform/widgets/clickable_label.h"
 #include "platform/widgets/screen_room.h"
+#include "recommendations/document_text.h"
 #include "recommendations/news_page.h"
 #include "recommendations/prescription.h"
 #include "recommendations/salutation.h"
 #include "recommendations/template_fill.h"
 #include "recommendations/ui/recept_sheet.h"
-#include "recommendations/ui/viewer_text.h"
 #include "state/programs.h"
 #include "state/salutation.h"
 #include "text/catalogue.h"
@@ -294,12 +294,14 @@ void RecommendationScreen::Open(const ScreenDocument& document) {
     docs::frmRTF* viewer = docs::OpenDocument(ctx_, document.path, document.missingIcon);
     if (!viewer) return;
     viewer->SetPrintButtonVisible(document.printable);
-    if (Prepare(*viewer, document)) viewer->SetSelection(0, 0);
+    docs::RichText text;
+    text.SetRtfText(viewer->RtfText());
+    if (Prepare(text, document)) viewer->SetRtfText(text.RtfText());
     ctx_.forms.ShowModal(kViewer);
 }
 
-bool RecommendationScreen::Prepare(docs::frmRTF& viewer, const ScreenDocument& document) const {
-    const Placeholders& fill = document.fill;
+bool RecommendationScreen::Prepare(docs::RichText& document, const ScreenDocument& shown) const {
+    const Placeholders& fill = shown.fill;
     const state::SharedState& state = ctx_.state;
     const std::string salutation =
         PlanSalutation(state.sex(), state.userLastName, state.userFirstName);
@@ -307,13 +309,13 @@ bool RecommendationScreen::Prepare(docs::frmRTF& viewer, const ScreenDocument& d
     bool changed = false;
     if (fill.dateRtf || fill.salutationRtf) {
         // The date first, so that a name is never taken for a date placeholder.
-        std::string rtf = viewer.RtfText();
+        std::string rtf = document.RtfText();
         if (fill.dateRtf) rtf = FillDateRtf(rtf, today);
         if (fill.salutationRtf) rtf = FillSalutationRtf(rtf, salutation);
-        viewer.SetRtfText(rtf);
+        document.SetRtfText(rtf);
         changed = true;
     }
-    ViewerText text(viewer);
+    DocumentText text(document);
     if (fill.salutationText) {
         FillFirstPlaceholder(text, kTextSalutationPlaceholder, salutation);
         changed = true;
@@ -322,8 +324,8 @@ bool RecommendationScreen::Prepare(docs::frmRTF& viewer, const ScreenDocument& d
         FillFirstPlaceholder(text, kTextDatePlaceholder, today);
         changed = true;
     }
-    if (document.table) {
-        TemplateRule rule = *document.table;
+    if (shown.table) {
+        TemplateRule rule = *shown.table;
         if (!rule.recommended) {
             std::vector<std::string> codes = ListCodes();
             for (std::string& code : codes) code = base::ToLower(base::Trim(code));
@@ -332,7 +334,7 @@ bool RecommendationScreen::Prepare(docs::frmRTF& viewer, const ScreenDocument& d
             };
         }
         FilterTemplate(text, rule);
-        if (document.cleanUp) document.cleanUp(text);
+        if (shown.cleanUp) shown.cleanUp(text);
         changed = true;
     }
     return changed;

@@ -28,7 +28,7 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace docs {
-class frmRTF;
+class RichText;
 }
 namespace state {
 struct Program;
@@ -142,8 +142,8 @@ class RecommendationScreen : public QWidget {
     void Arrange(const std::vector<QPushButton*>& actions);
     QVBoxLayout* LayoutOf(Place place) const;
     void ShowList();
-    // Fills and filters the document in the viewer; whether it changed anything.
-    bool Prepare(docs::frmRTF& viewer, const ScreenDocument& document) const;
+    // Fills and filters a document as the screen shows it; whether it changed anything.
+    bool Prepare(docs::RichText& document, const ScreenDocument& shown) const;
 
     void cmdPreparat_Click(int index);
     void cmdUse_Click();

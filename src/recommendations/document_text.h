@@ -1,27 +1,25 @@
 #pragma once
-// The document in the viewer as a template to fill or filter: the viewer's find, selection and
-// replace operations, positions counted as the viewer counts them.
+// A rich-text document as a template to fill or filter: find, read and replace stretches of its
+// plain text, positions counted as the viewer counts them. The screens prepare a document this
+// way before they show it, and the report prepares the same document the same way.
 #include <string>
 #include <string_view>
 
+#include "docs/rich_text.h"
 #include "recommendations/template_text.h"
-
-namespace docs {
-class frmRTF;
-}
 
 namespace recommendations {
 
-class ViewerText : public TemplateText {
+class DocumentText : public TemplateText {
   public:
-    explicit ViewerText(docs::frmRTF& viewer) : viewer_(viewer) {}
+    explicit DocumentText(docs::RichText& document) : document_(document) {}
     long Find(std::string_view what, long from) const override;
     // Reads through the selection, which it leaves on the stretch read.
     std::string Mid(long start, long length) const override;
     void Replace(long start, long length, std::string_view with) override;
 
   private:
-    docs::frmRTF& viewer_;
+    docs::RichText& document_;
 };
 
 }  // namespace recommendations

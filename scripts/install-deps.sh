@@ -8,6 +8,7 @@ packages=("$@"
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   hunspell hunspell-ru
+  poppler-utils
   clang libclang-rt-14-dev
 )
 missing=()

@@ -45,7 +45,8 @@ users::FolderPlaces ReadCommandLine(const QCoreApplication& app) {
     // An installed copy: its documents in share/zorvek beside the executable's prefix, or in one
     // of the system's data folders.
     places.installedDataDirs.push_back(PathOf(programDir + QStringLiteral("/../share/zorvek")));
-    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         places.installedDataDirs.push_back(PathOf(dir + QStringLiteral("/zorvek")));
     places.userDataDir = PathOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (parser.isSet(profiles))
@@ -64,11 +65,10 @@ void TranslateQt(QCoreApplication& app, QTranslator& translations) {
 
 void NameTheApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("zorvek"));
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3")
-            .arg(ZORVEK_VERSION_MAJOR)
-            .arg(ZORVEK_VERSION_MINOR)
-            .arg(ZORVEK_VERSION_PATCH));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(ZORVEK_VERSION_MAJOR)
+                                                .arg(ZORVEK_VERSION_MINOR)
+                                                .arg(ZORVEK_VERSION_PATCH));
 }
 
 // --help and --version answer in the terminal, also where no display is at hand.
@@ -107,9 +107,11 @@ int main(int argc, char** argv) {
     platform::QtMessageBox messages;
     platform::QtPrinter printer;
     platform::QtShell browser;
+    platform::QtFileChooser files;
     platform::Forms forms;
-    platform::AppContext context{sharedState, folders.documents, clock,  messages,
-                                 printer,     browser,           forms, folders.profiles};
+    platform::AppContext context{sharedState,     folders.documents, clock, messages,
+                                 printer,         browser,           files, forms,
+                                 folders.profiles};
     forms.SetContext(&context);
     app.SetMessageBox(&messages);
     shell::RegisterScreens(forms);

@@ -4,6 +4,7 @@
 
 #include "base/clock.h"
 #include "platform/services.h"
+#include "report/run_report.h"
 #include "state/shared_state.h"
 
 namespace platform {
@@ -17,8 +18,11 @@ struct AppContext {
     MessageBox& messages;
     Printer& printer;
     Shell& shell;
+    FileChooser& files;
     Forms& forms;
     std::filesystem::path profileDir;  // the folder of the profile files
+    // The report of the run under way: each screen of the run puts in what it shows.
+    report::RunReport report{};
 };
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -160,8 +161,8 @@ PrintResult QtPrinter::Print(const std::function<bool(QPrinter&, QPainter&)>& dr
 void QtPrinter::DrawWindowOnPaper(QWidget& window, QPainter& painter, const QRect& page) {
     painter.fillRect(page, Qt::white);
     if (window.width() <= 0 || window.height() <= 0) return;
-    const double scale = std::min(double(page.width()) / window.width(),
-                                  double(page.height()) / window.height());
+    const double scale =
+        std::min(double(page.width()) / window.width(), double(page.height()) / window.height());
     // The window's background colour becomes the paper's for the time of the drawing; parts with
     // colours of their own keep them.
     const QPalette screenPalette = window.palette();
@@ -214,6 +215,21 @@ PrintResult QtPrinter::PrintDocument(QTextDocument& document) {
 
 bool QtShell::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+std::string QtFileChooser::SaveFileName(const std::string& title, const std::string& suggested,
+                                        const std::string& filter, const std::string& suffix) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QString::fromStdString(filter));
+    // The suffix is added before the dialog checks for a file of that name, so that the person is
+    // asked before an existing file is replaced.
+    dialog.setDefaultSuffix(QString::fromStdString(suffix));
+    const QFileInfo start(QString::fromStdString(suggested));
+    dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+    return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace platform

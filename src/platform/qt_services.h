@@ -62,4 +62,11 @@ class QtShell : public Shell {
     bool OpenUrl(const std::string& url) override;
 };
 
+// The system's save dialog, over the active window; it asks before a file is overwritten.
+class QtFileChooser : public FileChooser {
+  public:
+    std::string SaveFileName(const std::string& title, const std::string& suggested,
+                             const std::string& filter, const std::string& suffix) override;
+};
+
 }  // namespace platform

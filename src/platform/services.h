@@ -1,6 +1,6 @@
 #pragma once
-// The small interfaces through which the screens reach the outside: message boxes, the printer
-// and the web browser. Tests put scripted fakes in their place.
+// The small interfaces through which the screens reach the outside: message boxes, the printer,
+// the web browser and the choice of a file to save. Tests put scripted fakes in their place.
 #include <string>
 
 class QWidget;
@@ -39,6 +39,15 @@ class Shell {
     virtual ~Shell() = default;
     // Opens a web address in the system's browser; false when that failed.
     virtual bool OpenUrl(const std::string& url) = 0;
+};
+
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // The path under which the user wants a file saved, starting from suggested (a full path);
+    // a name typed without an extension gets suffix ("pdf"). "" when they cancelled.
+    virtual std::string SaveFileName(const std::string& title, const std::string& suggested,
+                                     const std::string& filter, const std::string& suffix) = 0;
 };
 
 }  // namespace platform

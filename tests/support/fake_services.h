@@ -67,4 +67,22 @@ class FakeShell : public platform::Shell {
     }
 };
 
+class FakeFileChooser : public platform::FileChooser {
+  public:
+    struct Asked {
+        std::string title, suggested, filter, suffix;
+    };
+    std::vector<Asked> asked;
+    std::deque<std::string> answers;  // the paths chosen, in order; "" (cancel) when empty
+
+    std::string SaveFileName(const std::string& title, const std::string& suggested,
+                             const std::string& filter, const std::string& suffix) override {
+        asked.push_back({title, suggested, filter, suffix});
+        if (answers.empty()) return "";
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 }  // namespace testsupport

@@ -66,9 +66,10 @@ class UiFixture : public ::testing::Test {
     FakeMessageBox messages;
     FakePrinter printer;
     FakeShell browser;
+    FakeFileChooser files;
     platform::Forms forms;
-    platform::AppContext context{sharedState, dir.path(), clock,  messages,
-                                 printer,     browser,    forms, dir.path()};
+    platform::AppContext context{sharedState, dir.path(), clock, messages,  printer,
+                                 browser,     files,      forms, dir.path()};
     std::unique_ptr<shell::frmMDI> mainWindow;
 };
 

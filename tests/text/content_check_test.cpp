@@ -60,9 +60,9 @@ TEST(ContentSpelling, EveryTextIsSpeltRight) {
     ASSERT_GT(units.size(), 1000u) << "the content folder was not found: " << kContent;
     const contentcheck::SpellingResult result = contentcheck::CheckSpelling(units, WordList());
     ASSERT_TRUE(result.failure.empty()) << result.failure;
-    EXPECT_TRUE(result.findings.empty())
-        << "Misspelt words (correct them, or add a name or a term to a content/checks/words*.txt list):\n"
-        << contentcheck::Describe(result.findings);
+    EXPECT_TRUE(result.findings.empty()) << "Misspelt words (correct them, or add a name or a term "
+                                            "to a content/checks/words*.txt list):\n"
+                                         << contentcheck::Describe(result.findings);
 }
 
 TEST(ContentTypography, EveryTextFollowsTheMechanicalRules) {
@@ -101,6 +101,8 @@ TEST(ContentConsistency, ProgramsAreNamedAsTheirCatalogueHeadersSay) {
             const size_t close = unit.text.find("»", open);
             if (close == std::string::npos) continue;
             const std::string quoted = unit.text.substr(open + 2, close - open - 2);
+            // A name filled in by the program ("%1") is taken from the headers themselves.
+            if (quoted.size() == 2 && quoted[0] == '%') continue;
             std::string single;
             for (const std::string& word : contentcheck::Words(contentcheck::Lower(quoted)))
                 single += (single.empty() ? "" : " ") + word;

@@ -5,8 +5,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "conclusions/conclusion_frame.h"
 #include "conclusions/ui/danger_notice.h"
@@ -14,14 +16,18 @@
 #include "platform/qt_text.h"
 #include "platform/widgets/print_screen.h"
 #include "platform/widgets/screen_room.h"
+#include "report/ui/report_file.h"
 #include "text/catalogue.h"
 
 namespace conclusions {
 namespace {
 
+using platform::FromQt;
 using platform::ToQt;
 
 constexpr int kScreenWidth = 880;
+// The property of a label added by AddLabel that tells how it stands on the screen.
+constexpr const char* kLookProperty = "conclusionLook";
 
 }  // namespace
 
@@ -39,7 +45,7 @@ ConclusionScreen::ConclusionScreen(platform::AppContext& context, int program)
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
-    CreateButtons(kContinue | kReturn | kPrint | kClose, Frame1);
+    CreateButtons(kContinue | kReturn | kPrint | kReport | kClose, Frame1);
     QLayout* buttons = ButtonBar(BarShape::Grid);
     buttons->setContentsMargins(0, 6, 0, 0);
     Frame1->setLayout(buttons);
@@ -71,6 +77,7 @@ QLabel* ConclusionScreen::AddLabel(const QString& name, Look look, QFrame* panel
     label->setObjectName(name);
     label->setWordWrap(look != Look::Date);
     label->setTextFormat(Qt::PlainText);
+    label->setProperty(kLookProperty, static_cast<int>(look));
     QFont font = label->font();
     switch (look) {
         case Look::Title:
@@ -125,6 +132,7 @@ void ConclusionScreen::FinishLayout() {
 }
 
 void ConclusionScreen::cmdContinue_Click() {
+    RecordReport();
     ctx_.state.navForward = true;
     OpenInstead(RouteOf(program_).recommendations);
 }
@@ -132,5 +140,64 @@ void ConclusionScreen::cmdContinue_Click() {
 void ConclusionScreen::cmdReturn_Click() { OpenInstead(RouteOf(program_).results); }
 
 void ConclusionScreen::cmdPrint_Click() { PrintWithoutButtons(HiddenWhilePrinting()); }
+
+void ConclusionScreen::cmdReport_Click() {
+    RecordReport();
+    report::SaveReport(ctx_);
+}
+
+void ConclusionScreen::RecordReport() {
+    if (ctx_.report.program != program_)
+        ctx_.report = report::NewRunReport(program_, ctx_.state, ctx_.clock.Now());
+    // The texts in the order they stand, as far as they are shown and belong on paper: the
+    // date (the report has its own), the document buttons and their captions stay out.
+    const std::vector<QWidget*> offPaper = HiddenWhilePrinting();
+    const auto reportLook = [](Look look) {
+        switch (look) {
+            case Look::Title:
+                return report::Line::Look::Title;
+            case Look::Strong:
+                return report::Line::Look::Strong;
+            case Look::Caption:
+                return report::Line::Look::Caption;
+            case Look::Signature:
+                return report::Line::Look::Signature;
+            default:
+                return report::Line::Look::Paragraph;
+        }
+    };
+    std::vector<report::Line> lines;
+    const std::function<void(QLayout*)> collect = [&](QLayout* layout) {
+        for (int i = 0; i < layout->count(); ++i) {
+            QLayoutItem* item = layout->itemAt(i);
+            if (QLayout* inner = item->layout()) {
+                collect(inner);
+                continue;
+            }
+            QWidget* widget = item->widget();
+            if (!widget || !widget->isVisibleTo(this) || widget == FrameDanger ||
+                std::find(offPaper.begin(), offPaper.end(), widget) != offPaper.end())
+                continue;
+            if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+                lines.push_back({report::Line::Look::Item, FromQt(option->text())});
+            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                const QVariant look = label->property(kLookProperty);
+                if (!look.isValid() || look.toInt() == static_cast<int>(Look::Date) ||
+                    label->text().trimmed().isEmpty())
+                    continue;
+                lines.push_back(
+                    {reportLook(static_cast<Look>(look.toInt())), FromQt(label->text())});
+            } else if (widget->layout()) {
+                collect(widget->layout());
+            }
+        }
+    };
+    collect(layout_);
+    ctx_.report.conclusion = std::move(lines);
+    ctx_.report.dangerNotice =
+        FrameDanger && !FrameDanger->isHidden() ? FromQt(FrameDanger->lblDanger->text()) : "";
+    ctx_.report.preparations.clear();
+    ctx_.report.plan.reset();
+}
 
 }  // namespace conclusions

@@ -41,6 +41,11 @@ class ConclusionScreen : public widgets::ProgramScreen {
     void cmdContinue_Click() override;  // the program's recommendations
     void cmdReturn_Click() override;    // the program's results
     void cmdPrint_Click() override;
+    void cmdReport_Click() override;
+
+    // Puts the texts the screen shows into the report of the run; the recommendations that
+    // followed an earlier visit are left out, as they may change with this conclusion.
+    void RecordReport();
 
     const int program_;
     QLabel* lblDate;

@@ -131,14 +131,9 @@ void WriteTable(QTextCursor& cursor, const Table& table, qreal roomAbove, qreal 
     cursor.movePosition(QTextCursor::End);
 }
 
-}  // namespace
-
-void BuildTextDocument(const RtfDocument& source, QTextDocument& document) {
-    document.clear();
-    document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    bool fresh = true;
+// Writes the blocks of source at the cursor: the first paragraph into the cursor's block when it
+// is fresh, otherwise each into a new block after it.
+void WriteBlocks(const RtfDocument& source, QTextCursor& cursor, bool fresh) {
     const Paragraph* previous = nullptr;
     for (size_t i = 0; i < source.blocks.size(); ++i) {
         if (const auto* paragraph = std::get_if<Paragraph>(&source.blocks[i])) {
@@ -156,8 +151,26 @@ void BuildTextDocument(const RtfDocument& source, QTextDocument& document) {
             previous = nullptr;
         }
     }
+}
+
+}  // namespace
+
+void BuildTextDocument(const RtfDocument& source, QTextDocument& document) {
+    document.clear();
+    document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    WriteBlocks(source, cursor, true);
     cursor.endEditBlock();
     document.setModified(false);
+}
+
+void AppendToTextDocument(const RtfDocument& source, QTextDocument& document) {
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    WriteBlocks(source, cursor, document.isEmpty());
+    cursor.endEditBlock();
 }
 
 }  // namespace docs

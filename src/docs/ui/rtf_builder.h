@@ -9,5 +9,7 @@ namespace docs {
 
 // Fills document (emptied first) with the content of source.
 void BuildTextDocument(const RtfDocument& source, QTextDocument& document);
+// Adds the content of source after what document holds, its fonts and sizes as they are.
+void AppendToTextDocument(const RtfDocument& source, QTextDocument& document);
 
 }  // namespace docs

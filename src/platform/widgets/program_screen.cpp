@@ -48,7 +48,10 @@ QLabel* ProgramScreen::NewHeading(const char* name, double scale) {
 void ProgramScreen::CreateButtons(int buttons, QWidget* holder) {
     if (!holder) holder = this;
     const auto make = [&](const char* name, void (ProgramScreen::*handler)()) {
-        auto* button = new QPushButton(platform::ToQt(Caption(name)), holder);
+        // The report's button is the same on every screen that has it.
+        const std::string caption =
+            std::string_view(name) == "cmdReport" ? text::FormText("report", name) : Caption(name);
+        auto* button = new QPushButton(platform::ToQt(caption), holder);
         button->setObjectName(name);
         connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         return button;
@@ -61,14 +64,14 @@ void ProgramScreen::CreateButtons(int buttons, QWidget* holder) {
     }
     if (buttons & kReturn) cmdReturn = make("cmdReturn", &ProgramScreen::cmdReturn_Click);
     if (buttons & kPrint) cmdPrint = make("cmdPrint", &ProgramScreen::cmdPrint_Click);
+    if (buttons & kReport) cmdReport = make("cmdReport", &ProgramScreen::cmdReport_Click);
     if (buttons & kClose) cmdClose = make("cmdClose", &ProgramScreen::cmdClose_Click);
 }
 
 QLayout* ProgramScreen::ButtonBar(BarShape shape) {
     if (shape == BarShape::Row) {
         auto* row = new QHBoxLayout;
-        for (QPushButton* button : {cmdContinue, cmdReturn, cmdPrint, cmdClose}) {
-            if (!button) continue;
+        for (QPushButton* button : BarButtons()) {
             button->setAutoDefault(true);  // Enter presses the button that has the focus
             row->addWidget(button);
         }
@@ -76,12 +79,12 @@ QLayout* ProgramScreen::ButtonBar(BarShape shape) {
     }
     auto* grid = new QGridLayout;
     int column = 0;
-    for (QPushButton* button : {cmdReturn, cmdPrint, cmdClose}) {
+    for (QPushButton* button : {cmdReturn, cmdPrint, cmdReport, cmdClose}) {
         if (button) grid->addWidget(button, 1, column++);
     }
     if (cmdContinue) grid->addWidget(cmdContinue, 0, 0, 1, std::max(column, 1));
-    for (QPushButton* button : {cmdContinue, cmdReturn, cmdPrint, cmdClose}) {
-        if (button) button->setMinimumHeight(30);
+    for (QPushButton* button : BarButtons()) {
+        button->setMinimumHeight(30);
     }
     return grid;
 }
@@ -98,16 +101,22 @@ void ProgramScreen::PlaceInMainWindow(bool makeRoom) {
     if (makeRoom) MakeRoomInMainWindow(ctx_, *this, place_.topTwips, place_.leftTwips);
 }
 
+std::vector<QPushButton*> ProgramScreen::BarButtons() const {
+    std::vector<QPushButton*> bar;
+    for (QPushButton* button : {cmdContinue, cmdReturn, cmdPrint, cmdReport, cmdClose}) {
+        if (button) bar.push_back(button);
+    }
+    return bar;
+}
+
 void ProgramScreen::OpenInstead(const std::string& next) {
     ctx_.forms.Unload(formName_);
     ctx_.forms.Show(next);
 }
 
 void ProgramScreen::PrintWithoutButtons(const std::vector<QWidget*>& extra) {
-    std::vector<QWidget*> hidden;
-    for (QWidget* button : {cmdContinue, cmdReturn, cmdClose, cmdPrint}) {
-        if (button) hidden.push_back(button);
-    }
+    const std::vector<QPushButton*> bar = BarButtons();
+    std::vector<QWidget*> hidden(bar.begin(), bar.end());
     hidden.insert(hidden.end(), extra.begin(), extra.end());
     PrintScreen(ctx_, *this, hidden);
 }
@@ -118,17 +127,14 @@ void ProgramScreen::cmdClose_Click() {
 
 void ProgramScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    const std::vector<QPushButton*> bar = BarButtons();
     std::vector<QWidget*> chain;
     for (QWidget* next = nextInFocusChain(); next && next != this;
          next = next->nextInFocusChain()) {
         if (!isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus)) continue;
-        const bool inBar =
-            next == cmdContinue || next == cmdReturn || next == cmdPrint || next == cmdClose;
-        if (!inBar) chain.push_back(next);
+        if (std::find(bar.begin(), bar.end(), next) == bar.end()) chain.push_back(next);
     }
-    for (QPushButton* button : {cmdContinue, cmdReturn, cmdPrint, cmdClose}) {
-        if (button) chain.push_back(button);
-    }
+    chain.insert(chain.end(), bar.begin(), bar.end());
     for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
     // Enter presses the button that has the focus, the bar's and the screen's own alike.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);

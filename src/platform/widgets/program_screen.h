@@ -28,7 +28,7 @@ class ProgramScreen : public QWidget {
 
   protected:
     // The buttons of the bar; a screen names the ones it has.
-    enum Button { kContinue = 1, kReturn = 2, kPrint = 4, kClose = 8 };
+    enum Button { kContinue = 1, kReturn = 2, kPrint = 4, kClose = 8, kReport = 16 };
     // How the bar stands: in one row, or continue across the width above the others.
     enum class BarShape { Row, Grid };
 
@@ -56,6 +56,8 @@ class ProgramScreen : public QWidget {
     virtual void cmdContinue_Click() {}
     virtual void cmdReturn_Click() {}
     virtual void cmdPrint_Click() { PrintWithoutButtons(); }
+    // «СОХРАНИТЬ ОТЧЕТ»: the report of the run as a PDF file.
+    virtual void cmdReport_Click() {}
     // Closes the screen once the user has confirmed the abort question.
     virtual void cmdClose_Click();
     // The window's own close box asks the abort question, like cmdClose.
@@ -70,8 +72,12 @@ class ProgramScreen : public QWidget {
     QPushButton* cmdReturn = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdReport = nullptr;
 
   private:
+    // The buttons the screen has, in the bar's reading order.
+    std::vector<QPushButton*> BarButtons() const;
+
     const state::Placement place_;
     const int narrowestWidth_;
 };

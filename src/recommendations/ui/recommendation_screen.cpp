@@ -15,6 +15,7 @@
 #include "base/failure.h"
 #include "base/numbers.h"
 #include "base/text_codec.h"
+#include "docs/doc_path.h"
 #include "docs/ui/frm_rtf.h"
 #include "docs/ui/show_document.h"
 #include "platform/forms.h"
@@ -27,6 +28,7 @@
 #include "recommendations/salutation.h"
 #include "recommendations/template_fill.h"
 #include "recommendations/ui/recept_sheet.h"
+#include "report/ui/report_file.h"
 #include "state/programs.h"
 #include "state/salutation.h"
 #include "text/catalogue.h"
@@ -110,6 +112,11 @@ RecommendationScreen::RecommendationScreen(platform::AppContext& context, int pr
     cmdRecept = NewButton(this, "cmdRecept");
     connect(cmdRecept, &QPushButton::clicked, this, &RecommendationScreen::cmdRecept_Click);
     actions.push_back(cmdRecept);
+    cmdReport = new QPushButton(ToQt(text::FormText("report", "cmdReport")), this);
+    cmdReport->setObjectName(QStringLiteral("cmdReport"));
+    cmdReport->setAutoDefault(true);
+    connect(cmdReport, &QPushButton::clicked, this, &RecommendationScreen::cmdReport_Click);
+    actions.push_back(cmdReport);
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
@@ -338,6 +345,36 @@ bool RecommendationScreen::Prepare(docs::RichText& document, const ScreenDocumen
         changed = true;
     }
     return changed;
+}
+
+void RecommendationScreen::cmdReport_Click() {
+    RecordReport();
+    report::SaveReport(ctx_);
+}
+
+void RecommendationScreen::RecordReport() {
+    report::RunReport& run = ctx_.report;
+    if (run.program != program_.number)
+        run = report::NewRunReport(program_.number, ctx_.state, ctx_.clock.Now());
+    run.preparations.clear();
+    for (const LayoutEntry& entry : shown_.entries) {
+        if (entry.kind == LayoutEntry::Kind::Heading) {
+            run.preparations.push_back(
+                {report::Line::Look::Caption, FromQt(lblRazdel(entry.index)->text())});
+        } else if (QPushButton* button = cmdPreparat(entry.index)) {
+            run.preparations.push_back({report::Line::Look::Item, FromQt(button->text())});
+        }
+    }
+    run.plan.reset();
+    const ScreenDocument plan = controls_.plan ? PlanDocument()
+                                : cmdUse       ? UseDocument()
+                                               : ScreenDocument{};
+    docs::RichText document;
+    if (plan.path.empty() || document.LoadFile(docs::ResolveDocPath(ctx_.programDir, plan.path)) !=
+                                 docs::RichText::LoadResult::Loaded)
+        return;
+    Prepare(document, plan);
+    run.plan = document.Document();
 }
 
 void RecommendationScreen::cmdPreparat_Click(int index) {

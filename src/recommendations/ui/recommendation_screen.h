@@ -92,6 +92,7 @@ class RecommendationScreen : public QWidget {
     QPushButton* cmdUse = nullptr;  // named as the program's controls say
     QPushButton* cmdPlan = nullptr;
     QPushButton* cmdRecept;
+    QPushButton* cmdReport;
     QFrame* Frame1;
     QLabel* lblInfoURL;
     widgets::ClickableLabel* lblURL;
@@ -149,6 +150,10 @@ class RecommendationScreen : public QWidget {
     void cmdUse_Click();
     void cmdPlan_Click();
     void cmdRecept_Click();
+    void cmdReport_Click();
+    // Puts the list as it is shown and its plan (or, without one, its use instructions), filled
+    // and filtered as the screen shows them, into the report of the run.
+    void RecordReport();
     void cmdReturn_Click();
     void cmdClose_Click();
     void lblURL_Click();

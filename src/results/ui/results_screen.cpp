@@ -78,6 +78,7 @@ void ResultsScreen::BuildGrid(const std::vector<Row>& rows, const std::vector<co
     captionWidth += 14;
 
     const int columns = 1 + kMaxHistoryRuns;
+    for (const Row& row : rows) reportRows_.push_back({Caption(row.captionName), row.row});
     for (size_t r = 0; r < rows.size(); ++r) {
         auto* caption = new QLabel(ToQt(Caption(rows[r].captionName)), ground);
         caption->setObjectName(rows[r].captionName);
@@ -188,6 +189,10 @@ void ResultsScreen::ShowPage(const ResultsPage& page) {
         }
     }
     chart_->SetChart(page.chart);
+    // A new report begins with the results of the run.
+    ctx_.report = report::NewRunReport(program_, ctx_.state, ctx_.clock.Now());
+    ctx_.report.grid = report::ReportGrid(reportRows_, page);
+    ctx_.report.chart = page.chart;
     // A heading spans the caption column, today's column and the earlier runs shown.
     for (const auto& [gridRow, heading] : headings_) {
         grid_->removeWidget(heading);

@@ -8,6 +8,7 @@
 
 #include "platform/app_context.h"
 #include "platform/widgets/program_screen.h"
+#include "report/run_report.h"
 #include "results/profile_store.h"
 #include "results/results_page.h"
 
@@ -61,6 +62,7 @@ class ResultsScreen : public widgets::ProgramScreen {
     std::map<int, QLabel*> Label10;
     std::map<int, QLabel*> headings_;  // by grid row: they span the columns that are shown
     HistoryChartView* chart_ = nullptr;
+    std::vector<report::GridRowSource> reportRows_;  // the grid's rows as the report shows them
 };
 
 }  // namespace results

@@ -217,7 +217,6 @@ std::string Reason(int item, std::string_view subject = {}) {
     return reason;
 }
 
-
 WriteResult Failure(int error, std::string reason) { return {false, error, std::move(reason)}; }
 
 }  // namespace
@@ -309,7 +308,11 @@ std::vector<std::string> ReadIniSection(const std::string& file, std::string_vie
             }
             if (!utf8 && std::any_of(line.begin(), line.end(), [](char c) { return c & 0x80; }))
                 utf8 = base::IsValidUtf8(line);
-            if (const auto name = IniDocument::HeaderName(line)) {
+            // The header without its line end: a CR before the LF is no part of a name (it would
+            // be, in a header without its closing bracket).
+            std::string_view header = line;
+            if (header.ends_with('\r')) header.remove_suffix(1);
+            if (const auto name = IniDocument::HeaderName(header)) {
                 if (sectionStart != std::string::npos) {
                     bytes.resize(lineStart);
                     end = true;
@@ -361,7 +364,8 @@ WriteResult WriteIni(const std::string& file, const std::vector<IniEntry>& entri
             std::error_code readError;
             const std::filesystem::path pointsTo = std::filesystem::read_symlink(file, readError);
             const int code = error.value();
-            return Failure(code, code == ENOENT ? Reason(3, pointsTo.string()) : SystemErrorReason(code));
+            return Failure(code,
+                           code == ENOENT ? Reason(3, pointsTo.string()) : SystemErrorReason(code));
         }
         target = resolved.string();
     }

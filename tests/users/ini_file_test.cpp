@@ -234,6 +234,16 @@ TEST_F(IniFileTest, ASectionIsReadOnlyAsFarAsNeededAndReadsTheSameAsSingleKeys) 
               std::vector<std::string>{"?"});
 }
 
+TEST_F(IniFileTest, AnUnclosedHeaderBeforeCrLfNamesTheSameSectionForTheSectionReadAsForSingleKeys) {
+    // "[Settings" without its bracket still starts [Settings]: the first one, which holds no name,
+    // is the one both reads find; the carriage return is not part of the name.
+    const std::string file = (dir.path() / "ZRVI001.ini").string();
+    Put(file, Cp("[Settings\r\n[Result1]\r\nDateTest=01.01.2001\r\n[Settings]\r\nName=Ольга\r\n"));
+    EXPECT_EQ(ReadIni(file, "Settings", "Name", "?"), "?");
+    EXPECT_EQ(users::ReadIniSection(file, "Settings", {"Name"}, "?"),
+              std::vector<std::string>{"?"});
+}
+
 }  // namespace
 
 namespace {

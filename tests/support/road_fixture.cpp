@@ -54,6 +54,21 @@ void RoadFixture::Answer(QDialog& dialog) {
     }
 }
 
+int RoadFixture::TakeTheTests(const char* introduction, int pattern) {
+    Click(introduction, "cmdContinue");
+    int tests = 0;
+    // No program has more than seven questionnaires; the bound keeps a broken road finite.
+    while (forms.IsLoaded("frmRazd") && tests < 9) {
+        Click("frmRazd", "cmdContinue");
+        EXPECT_NE(Anketa(), nullptr) << tests;
+        if (!Anketa()) return tests;
+        AnswerTest(pattern);
+        Click("frmAnketa", "cmdContinue");
+        ++tests;
+    }
+    return tests;
+}
+
 std::string RoadFixture::Text(const char* screen, const QString& name) {
     auto* label = Screen(screen)->findChild<QLabel*>(name);
     return label ? label->text().toStdString() : "<missing>";

@@ -30,6 +30,10 @@ class RoadFixture : public UiFixture {
     // document (its picture saved under shotName, when one is asked for).
     void Answer(QDialog& dialog);
 
+    // Every questionnaire the program gives, from its introduction on, each question answered
+    // with the option the pattern picks (see AnswerTest); returns how many were taken.
+    int TakeTheTests(const char* introduction, int pattern);
+
     // The text of a label of a loaded screen ("<missing>" when there is none), whether a control
     // of it is shown, and the plain text of the document read last.
     std::string Text(const char* screen, const QString& name);

@@ -18,16 +18,10 @@ class ReportRoadTest : public testsupport::RoadFixture {
   protected:
     ReportRoadTest() : RoadFixture({"Соколова", "Анна", 34, "Option1(1)", "1.66", "61", "rose7"}) {}
 
-    void TakeTheTests(int pattern) {
+    void TakeProgram1(int pattern) {
         window_->findChild<QAction*>("mProgram21")->trigger();
         ProcessEvents();
-        Click("frmRazd1", "cmdContinue");
-        for (int test = 11; test <= 14; ++test) {
-            Click("frmRazd", "cmdContinue");
-            ASSERT_NE(Anketa(), nullptr) << test;
-            AnswerTest(pattern);
-            Click("frmAnketa", "cmdContinue");
-        }
+        EXPECT_EQ(TakeTheTests("frmRazd1", pattern), 4);
     }
     // The text of a PDF file as pdftotext reads it, its lines joined by blanks.
     static std::string PdfText(const std::filesystem::path& file) {
@@ -57,7 +51,7 @@ TEST_F(ReportRoadTest, TheReportHoldsTheResultsTheConclusionThePreparationsAndTh
     window_ = &OpenMainWindow();
     // An earlier run, a week before, taken to its end.
     clock.now = {2026, 3, 2, 9, 0, 0};
-    TakeTheTests(1);
+    TakeProgram1(1);
     Click("frmRezult1", "cmdContinue");
     Click("frmConclusion1", "cmdContinue");
     Click("frmRecom1", "cmdClose");
@@ -65,7 +59,7 @@ TEST_F(ReportRoadTest, TheReportHoldsTheResultsTheConclusionThePreparationsAndTh
 
     clock.now = {2026, 3, 9, 17, 30, 0};
     returning = true;
-    TakeTheTests(2);
+    TakeProgram1(2);
     ASSERT_TRUE(forms.IsLoaded("frmRezult1"));
     const std::string overall = Text("frmRezult1", "Label10(6)");
     Click("frmRezult1", "cmdContinue");

@@ -31,20 +31,6 @@ class Program2RoadTest : public testsupport::RoadFixture {
     Program2RoadTest()
         : RoadFixture({"Белова", "Нина", 72, "Option1(1)", "1.60", "66", "lipa61"}) {}
 
-    // Every test of the program, the squat test only when the questionnaire gives it.
-    int TakeTheTests(int pattern) {
-        Click("frmRazd2", "cmdContinue");
-        int tests = 0;
-        while (forms.IsLoaded("frmRazd") && tests < 9) {
-            Click("frmRazd", "cmdContinue");
-            EXPECT_NE(Anketa(), nullptr) << tests;
-            if (!Anketa()) return tests;
-            AnswerTest(pattern);
-            Click("frmAnketa", "cmdContinue");
-            ++tests;
-        }
-        return tests;
-    }
     std::vector<std::string> Buttons(const char* screen, const char* array) {
         std::vector<std::string> captions;
         for (int i = 1; i <= 40; ++i) {
@@ -91,7 +77,8 @@ TEST_F(Program2RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     shell::frmMDI& window = OpenMainWindow();
     window.findChild<QAction*>("mProgram22")->trigger();
     ProcessEvents();
-    const int tests = TakeTheTests(1);
+    // Every test of the program, the squat test only when the questionnaire gives it.
+    const int tests = TakeTheTests("frmRazd2", 1);
     EXPECT_TRUE(tests == 8 || tests == 9) << tests;
 
     // The results: the marks of the eight recorded tests, the body mass (66 kg at 1.60 m: 25.8,
@@ -203,7 +190,7 @@ TEST_F(Program2RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     window.findChild<QAction*>("mProgram22")->trigger();
     ProcessEvents();
     EXPECT_EQ(sharedState.nextTestNum, 2);
-    TakeTheTests(2);
+    TakeTheTests("frmRazd2", 2);
     ASSERT_TRUE(forms.IsLoaded("frmRezult2"));
     EXPECT_EQ(Text("frmRezult2", "Label10(100)"), "02.06.2026");
     EXPECT_TRUE(Shown("frmRezult2", "Label10(200)"));

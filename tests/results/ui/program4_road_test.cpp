@@ -27,15 +27,6 @@ class Program4RoadTest : public testsupport::RoadFixture {
     Program4RoadTest()
         : RoadFixture({"Морозов", "Виктор", 66, "Option1(0)", "1.78", "80", "oak42"}) {}
 
-    void TakeTheTests(int pattern) {
-        Click("frmRazd4", "cmdContinue");
-        for (int test = 41; test <= 47; ++test) {
-            Click("frmRazd", "cmdContinue");
-            ASSERT_NE(Anketa(), nullptr) << test;
-            AnswerTest(pattern);
-            Click("frmAnketa", "cmdContinue");
-        }
-    }
     static std::string Mark(int code) {
         return code == 0 ? "B" : code == 3 ? "C" : code == 5 ? "H" : "";
     }
@@ -46,7 +37,7 @@ TEST_F(Program4RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     shell::frmMDI& window = OpenMainWindow();
     window.findChild<QAction*>("mProgram24")->trigger();
     ProcessEvents();
-    TakeTheTests(1);
+    EXPECT_EQ(TakeTheTests("frmRazd4", 1), 7);
 
     // The results: the marks of the seven sources, the age (66: high), the body mass (80 kg at
     // 1.78 m: 25.2, normal for a man of 66) and the degree of risk; no earlier run yet.
@@ -155,7 +146,7 @@ TEST_F(Program4RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     window.findChild<QAction*>("mProgram24")->trigger();
     ProcessEvents();
     EXPECT_EQ(sharedState.nextTestNum, 2);
-    TakeTheTests(2);
+    EXPECT_EQ(TakeTheTests("frmRazd4", 2), 7);
     ASSERT_TRUE(forms.IsLoaded("frmRezult4"));
     EXPECT_EQ(Text("frmRezult4", "Label10(100)"), "12.10.2026");
     EXPECT_TRUE(Shown("frmRezult4", "Label10(200)"));

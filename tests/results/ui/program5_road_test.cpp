@@ -26,15 +26,6 @@ class Program5RoadTest : public testsupport::RoadFixture {
     Program5RoadTest()
         : RoadFixture({"Соколова", "Анна", 34, "Option1(1)", "1.66", "61", "rose7"}) {}
 
-    void TakeTheTests(int pattern) {
-        Click("frmRazd5", "cmdContinue");
-        for (int test = 51; test <= 52; ++test) {
-            Click("frmRazd", "cmdContinue");
-            ASSERT_NE(Anketa(), nullptr) << test;
-            AnswerTest(pattern);
-            Click("frmAnketa", "cmdContinue");
-        }
-    }
     static std::string Mark(int code) { return code == 0 ? "B" : code == 3 ? "C" : "H"; }
 };
 
@@ -43,7 +34,7 @@ TEST_F(Program5RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     shell::frmMDI& window = OpenMainWindow();
     window.findChild<QAction*>("mProgram25")->trigger();
     ProcessEvents();
-    TakeTheTests(1);
+    EXPECT_EQ(TakeTheTests("frmRazd5", 1), 2);
 
     // The results: the marks of both tests, the body mass (61 kg at 1.66 m: 22.1, normal for a
     // woman of 34), the degree of risk; no earlier run yet.
@@ -144,7 +135,7 @@ TEST_F(Program5RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     window.findChild<QAction*>("mProgram25")->trigger();
     ProcessEvents();
     EXPECT_EQ(sharedState.nextTestNum, 2);
-    TakeTheTests(2);
+    EXPECT_EQ(TakeTheTests("frmRazd5", 2), 2);
     ASSERT_TRUE(forms.IsLoaded("frmRezult5"));
     EXPECT_EQ(Text("frmRezult5", "Label10(100)"), "09.03.2026");
     EXPECT_TRUE(Shown("frmRezult5", "Label10(200)"));

@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 
 #include "docs/ui/frm_rtf.h"
@@ -67,6 +69,21 @@ int RoadFixture::TakeTheTests(const char* introduction, int pattern) {
         ++tests;
     }
     return tests;
+}
+
+std::string RoadFixture::SaveReport(const char* screen, const std::filesystem::path& file) {
+    files.answers.push_back(file.string());
+    Click(screen, "cmdReport");
+    // A person can look at the report beside the pictures of the screens.
+    if (const char* shots = std::getenv("ZORVEK_SHOTS"); shots && std::filesystem::exists(file))
+        std::filesystem::copy_file(file,
+                                   std::filesystem::path(shots) /
+                                       (std::string("report-") + screen + ".pdf"),
+                                   std::filesystem::copy_options::overwrite_existing);
+    QProcess reader;
+    reader.start("pdftotext", {QString::fromStdString(file.string()), "-"});
+    if (!reader.waitForFinished(30000) || reader.exitCode() != 0) return "<unreadable>";
+    return QString::fromUtf8(reader.readAllStandardOutput()).simplified().toStdString();
 }
 
 std::string RoadFixture::Text(const char* screen, const QString& name) {

@@ -4,6 +4,7 @@
 // read and closed.
 #include <QDialog>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,11 @@ class RoadFixture : public UiFixture {
     // Every questionnaire the program gives, from its introduction on, each question answered
     // with the option the pattern picks (see AnswerTest); returns how many were taken.
     int TakeTheTests(const char* introduction, int pattern);
+
+    // Saves the report of the run from a screen as file, the way a person does (the save dialog
+    // answered with file), and returns the PDF's text as pdftotext reads it, lines joined by
+    // blanks ("<unreadable>" when it cannot be read).
+    std::string SaveReport(const char* screen, const std::filesystem::path& file);
 
     // The text of a label of a loaded screen ("<missing>" when there is none), whether a control
     // of it is shown, and the plain text of the document read last.

@@ -181,12 +181,14 @@ void ConclusionScreen::RecordReport() {
             if (auto* option = qobject_cast<QRadioButton*>(widget)) {
                 lines.push_back({report::Line::Look::Item, FromQt(option->text())});
             } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                // A label the screen made itself is an entry of a list (program 4's sources).
                 const QVariant look = label->property(kLookProperty);
-                if (!look.isValid() || look.toInt() == static_cast<int>(Look::Date) ||
+                if ((look.isValid() && look.toInt() == static_cast<int>(Look::Date)) ||
                     label->text().trimmed().isEmpty())
                     continue;
-                lines.push_back(
-                    {reportLook(static_cast<Look>(look.toInt())), FromQt(label->text())});
+                lines.push_back({look.isValid() ? reportLook(static_cast<Look>(look.toInt()))
+                                                : report::Line::Look::Item,
+                                 FromQt(label->text())});
             } else if (widget->layout()) {
                 collect(widget->layout());
             }

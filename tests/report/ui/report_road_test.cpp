@@ -3,9 +3,7 @@
 // back as text.
 #include <QAction>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
-#include <cstdlib>
 #include <filesystem>
 
 #include "shell/ui/frm_mdi.h"
@@ -23,21 +21,8 @@ class ReportRoadTest : public testsupport::RoadFixture {
         ProcessEvents();
         EXPECT_EQ(TakeTheTests("frmRazd1", pattern), 4);
     }
-    // The text of a PDF file as pdftotext reads it, its lines joined by blanks.
-    static std::string PdfText(const std::filesystem::path& file) {
-        QProcess reader;
-        reader.start("pdftotext", {QString::fromStdString(file.string()), "-"});
-        if (!reader.waitForFinished(30000) || reader.exitCode() != 0) return "<unreadable>";
-        QString text = QString::fromUtf8(reader.readAllStandardOutput());
-        return text.simplified().toStdString();
-    }
     static bool Holds(const std::string& text, const std::string& part) {
         return text.find(part) != std::string::npos;
-    }
-    std::string SaveReportOf(const char* screen, const std::filesystem::path& file) {
-        files.answers.push_back(file.string());
-        Click(screen, "cmdReport");
-        return PdfText(file);
     }
     // The text of a screen's visible label as it reads on one line.
     std::string OneLine(const char* screen, const char* label) {
@@ -69,7 +54,7 @@ TEST_F(ReportRoadTest, TheReportHoldsTheResultsTheConclusionThePreparationsAndTh
 
     // Saved on the conclusion: the results and the conclusion, no preparations yet.
     const std::filesystem::path early = dir.path() / "на заключении.pdf";
-    const std::string conclusion = SaveReportOf("frmConclusion1", early);
+    const std::string conclusion = SaveReport("frmConclusion1", early);
     ASSERT_EQ(files.asked.size(), 1u);
     const std::filesystem::path suggested = files.asked[0].suggested;
     EXPECT_EQ(suggested.filename().string(), "Зорвек — Соколова Анна — 2026-03-09.pdf");
@@ -95,7 +80,7 @@ TEST_F(ReportRoadTest, TheReportHoldsTheResultsTheConclusionThePreparationsAndTh
     Click("frmConclusion1", "cmdContinue");
     ASSERT_TRUE(forms.IsLoaded("frmRecom1"));
     const std::filesystem::path whole = dir.path() / "весь отчет.pdf";
-    const std::string full = SaveReportOf("frmRecom1", whole);
+    const std::string full = SaveReport("frmRecom1", whole);
     EXPECT_TRUE(Holds(full, rating));
     EXPECT_TRUE(Holds(full, "Рекомендованные препараты"));
     int preparations = 0;
@@ -111,10 +96,6 @@ TEST_F(ReportRoadTest, TheReportHoldsTheResultsTheConclusionThePreparationsAndTh
     EXPECT_TRUE(Holds(full, "Соколова Анна"));
     EXPECT_FALSE(Holds(full, "яяяяяя"));
     EXPECT_TRUE(Holds(full, "Программа не ставит диагноз и не заменяет консультацию врача"));
-    // A person can look at the report with the pictures of the screens.
-    if (const char* shots = std::getenv("ZORVEK_SHOTS"))
-        std::filesystem::copy_file(whole, std::filesystem::path(shots) / "report-program1.pdf",
-                                   std::filesystem::copy_options::overwrite_existing);
 
     // Cancelled: nothing written, nothing said.
     const size_t said = messages.shown.size();

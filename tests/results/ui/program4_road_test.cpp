@@ -131,6 +131,20 @@ TEST_F(Program4RoadTest, FromTheMenuToTheFarewellScreenAndASecondRunShowsTheFirs
     SaveShot(*sheet, "frmRecept1_program4");
     Click("frmRecept1", "cmdClose");
 
+    // The report of the run: the grid with its heading over the environment rows and his marks,
+    // the verdict, his preparations and their use table as the screen shows it.
+    const std::string report = SaveReport("frmRecom4", dir.path() / "report.pdf");
+    for (const std::string& part :
+         {std::string("Программа «Профилактика онкологических заболеваний»"),
+          std::string("ОКРУЖАЮЩАЯ СРЕДА"), std::string("ПРЕДРАКОВАЯ"),
+          std::string("Источниками риска являются: • Курение"), std::string("• Возраст"),
+          std::string("06.04.2026"), text::GetCatalogText(verdict),
+          std::string("Рекомендованные препараты"), std::string("Как принимать препараты"),
+          std::string("Тервил"), std::string("Программа не ставит диагноз")}) {
+        EXPECT_NE(report.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(report.find('^'), std::string::npos);
+
     // The end of the work: the farewell greeting, then the welcome screen.
     Click("frmRecom4", "cmdClose");
     ASSERT_TRUE(forms.IsLoaded("frmEnd"));

@@ -73,8 +73,10 @@ void AddScreenText(docs::RtfDocument& document, const Line& line) {
                     paragraph.runs.front().format.italic = true;
                     break;
                 case Line::Look::Item:
+                case Line::Look::Marked:
                     paragraph =
-                        NewParagraph("•\t" + part, kBodySize, false, docs::Alignment::Left, 60);
+                        NewParagraph("•\t" + part, kBodySize, line.look == Line::Look::Marked,
+                                     docs::Alignment::Left, 60);
                     paragraph.format.leftIndent = 360;
                     paragraph.format.firstLineIndent = -240;
                     break;

@@ -24,7 +24,8 @@ struct GridRow {
 
 // A text of a screen with the way it stands there.
 struct Line {
-    enum class Look { Title, Paragraph, Strong, Caption, Signature, Item };
+    // Marked: the entry of a list the person chose (program 2's most troubling complaint).
+    enum class Look { Title, Paragraph, Strong, Caption, Signature, Item, Marked };
     Look look = Look::Paragraph;
     std::string text;
 };

@@ -85,7 +85,8 @@ TEST(ComposeReport, AWholeRunHasItsPartsInTheOrderOfTheRoadAndTheNoteLast) {
     run.chart.runs = {{"02.03.26", 2, 22.1f}, {"09.03.26", 1, 22.5f}};
     run.conclusion = {{Line::Look::Title, "Заключение, г-жа Соколова Анна"},
                       {Line::Look::Paragraph, "Первый абзац.\r\n\r\nВторой абзац,\r\nс переносом."},
-                      {Line::Look::Item, "Боли в суставах"}};
+                      {Line::Look::Item, "Боли в суставах"},
+                      {Line::Look::Marked, "Нарушения сна"}};
     run.dangerNotice = "Обратитесь к врачу";
     run.preparations = {{Line::Look::Caption, "Основные препараты"}, {Line::Look::Item, "Тервил"}};
     docs::RtfDocument plan;
@@ -104,6 +105,7 @@ TEST(ComposeReport, AWholeRunHasItsPartsInTheOrderOfTheRoadAndTheNoteLast) {
         "Первый абзац.",
         "Второй абзац,\nс переносом.",
         "•\tБоли в суставах",
+        "•\tНарушения сна",
         "Обратитесь к врачу",
         "Рекомендованные препараты",
         "Основные препараты",
@@ -113,6 +115,14 @@ TEST(ComposeReport, AWholeRunHasItsPartsInTheOrderOfTheRoadAndTheNoteLast) {
         text::FormText("report", "Closing"),
     };
     EXPECT_EQ(rest, expected);
+    // The complaint the person marked stands out.
+    const auto bold = [&](size_t block) {
+        return std::get<docs::Paragraph>(composed.afterChart.blocks[block])
+            .runs.front()
+            .format.bold;
+    };
+    EXPECT_FALSE(bold(4));
+    EXPECT_TRUE(bold(5));
 }
 
 TEST(ReportFileName, NamesThePersonAndTheDateSortablyAndKeepsOutWhatNoFileNameMayHold) {

@@ -179,7 +179,9 @@ void ConclusionScreen::RecordReport() {
                 std::find(offPaper.begin(), offPaper.end(), widget) != offPaper.end())
                 continue;
             if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-                lines.push_back({report::Line::Look::Item, FromQt(option->text())});
+                lines.push_back(
+                    {option->isChecked() ? report::Line::Look::Marked : report::Line::Look::Item,
+                     FromQt(option->text())});
             } else if (auto* label = qobject_cast<QLabel*>(widget)) {
                 // A label the screen made itself is an entry of a list (program 4's sources).
                 const QVariant look = label->property(kLookProperty);

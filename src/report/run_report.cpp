@@ -8,8 +8,6 @@
 namespace report {
 namespace {
 
-std::string Text(std::string_view control) { return text::FormText("report", control); }
-
 bool IsLetter(char32_t c) {
     return (c >= U'А' && c <= U'я') || c == U'Ё' || c == U'ё' || (c >= U'A' && c <= U'Z') ||
            (c >= U'a' && c <= U'z');
@@ -145,19 +143,13 @@ std::string JoinBrokenWords(const std::string& caption) {
 
 std::vector<GridRow> ReportGrid(const std::vector<GridRowSource>& rows,
                                 const results::ResultsPage& page) {
-    const auto cellOf = [](const results::Column& column, int row) {
-        for (const results::Cell& cell : column) {
-            if (cell.row == row) return cell.text;
-        }
-        return std::string();
-    };
     std::vector<GridRow> grid;
     for (const GridRowSource& source : rows) {
         GridRow row{JoinBrokenWords(source.caption), source.row < 0, {}};
         if (!row.heading) {
-            row.cells.push_back(cellOf(page.current, source.row));
+            row.cells.push_back(results::CellText(page.current, source.row));
             for (const results::Column& column : page.history)
-                row.cells.push_back(cellOf(column, source.row));
+                row.cells.push_back(results::CellText(column, source.row));
         }
         grid.push_back(std::move(row));
     }
@@ -174,36 +166,37 @@ RunReport NewRunReport(int program, const state::SharedState& state, const base:
 }
 
 std::string PersonLine(const RunReport& report) {
-    return text::WithValues(Text("Person"), {report.name, std::to_string(report.yearBirth)});
+    return text::WithValues(ReportText("Person"), {report.name, std::to_string(report.yearBirth)});
 }
 
 ReportDocument ComposeReport(const RunReport& report) {
     ReportDocument composed;
     docs::RtfDocument& top = composed.beforeChart;
     top.blocks.push_back(
-        NewParagraph(Text("Title"), kTitleSize, true, docs::Alignment::Centre, 60));
+        NewParagraph(ReportText("Title"), kTitleSize, true, docs::Alignment::Centre, 60));
     top.blocks.push_back(NewParagraph(
-        text::WithValues(Text("Program"), {text::GetCatalogText(report.program * 100L)}),
+        text::WithValues(ReportText("Program"), {text::GetCatalogText(report.program * 100L)}),
         kHeadingSize, false, docs::Alignment::Centre, 240));
     top.blocks.push_back(
         NewParagraph(PersonLine(report), kBodySize, true, docs::Alignment::Left, 0));
-    top.blocks.push_back(NewParagraph(text::WithValues(Text("Date"), {report.date}), kBodySize));
+    top.blocks.push_back(
+        NewParagraph(text::WithValues(ReportText("Date"), {report.date}), kBodySize));
     if (!report.grid.empty()) {
-        top.blocks.push_back(Heading(Text("Results")));
+        top.blocks.push_back(Heading(ReportText("Results")));
         if (report.grid.front().cells.size() > 1)
-            top.blocks.push_back(NewParagraph(Text("ResultsOrder"), kSmallSize));
+            top.blocks.push_back(NewParagraph(ReportText("ResultsOrder"), kSmallSize));
         top.blocks.emplace_back(std::in_place_type<docs::Table>, GridTable(report.grid));
     }
     docs::RtfDocument& rest = composed.afterChart;
     composed.chart = report.chart.Shown();
     if (composed.chart) {
         docs::Paragraph caption =
-            NewParagraph(Text("Chart"), kSmallSize, false, docs::Alignment::Left, 60);
+            NewParagraph(ReportText("Chart"), kSmallSize, false, docs::Alignment::Left, 60);
         caption.format.spaceBefore = 120;
         top.blocks.push_back(caption);
     }
     if (!report.conclusion.empty() || !report.dangerNotice.empty()) {
-        rest.blocks.push_back(Heading(Text("Conclusion")));
+        rest.blocks.push_back(Heading(ReportText("Conclusion")));
         for (const Line& line : report.conclusion) AddScreenText(rest, line);
         if (!report.dangerNotice.empty()) {
             docs::Paragraph notice =
@@ -214,19 +207,31 @@ ReportDocument ComposeReport(const RunReport& report) {
         }
     }
     if (!report.preparations.empty()) {
-        rest.blocks.push_back(Heading(Text("Preparations")));
+        rest.blocks.push_back(Heading(ReportText("Preparations")));
         for (const Line& line : report.preparations) AddScreenText(rest, line);
     }
     if (report.plan && !report.plan->blocks.empty()) {
-        rest.blocks.push_back(Heading(Text("Plan")));
+        rest.blocks.push_back(Heading(ReportText("Plan")));
         for (const docs::Block& block : report.plan->blocks) rest.blocks.push_back(block);
     }
     docs::Paragraph closing =
-        NewParagraph(Text("Closing"), kSmallSize, false, docs::Alignment::Justify, 0);
+        NewParagraph(ReportText("Closing"), kSmallSize, false, docs::Alignment::Justify, 0);
     closing.format.spaceBefore = 360;
     closing.runs.front().format.italic = true;
     rest.blocks.push_back(closing);
     return composed;
+}
+
+std::string ReportText(std::string_view control) { return text::FormText("report", control); }
+
+std::string SavedMessage(const std::string& path) {
+    return text::WithValues(text::ReplaceBreaks(ReportText("Saved")), {path});
+}
+
+std::string NotSavedMessage(const std::string& path, const std::string& reason) {
+    const std::string list = ReportText("NotSaved");
+    return text::GetListItem(list, 1) + path + text::GetListItem(list, 2) + reason + "." +
+           text::GetListItem(list, 3);
 }
 
 std::string ReportFileName(const RunReport& report) {
@@ -234,7 +239,7 @@ std::string ReportFileName(const RunReport& report) {
     std::string date = report.date;
     if (date.size() == 10 && date[2] == '.' && date[5] == '.')
         date = date.substr(6, 4) + "-" + date.substr(3, 2) + "-" + date.substr(0, 2);
-    std::string name = text::WithValues(Text("FileName"), {report.name, date});
+    std::string name = text::WithValues(ReportText("FileName"), {report.name, date});
     std::string safe;
     for (char32_t c : base::DecodeUtf8(name)) {
         if (c < 0x20 || c == U'/' || c == U'\\' || c == U':' || c == U'*' || c == U'?' ||

@@ -73,6 +73,14 @@ struct ReportDocument {
 };
 ReportDocument ComposeReport(const RunReport& report);
 
+// What the person is told after saving: where the report is, or where it could not be written
+// and why (reason in words, without a final point).
+std::string SavedMessage(const std::string& path);
+std::string NotSavedMessage(const std::string& path, const std::string& reason);
+
+// The report's own texts: its headings, its file dialog and its button.
+std::string ReportText(std::string_view control);
+
 // The suggested file name: "Зорвек — Петрова Анна — 2026-12-08.pdf", with characters that no
 // file name may hold left out.
 std::string ReportFileName(const RunReport& report);

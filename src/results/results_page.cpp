@@ -9,6 +9,13 @@
 
 namespace results {
 
+std::string CellText(const Column& column, int row, std::string_view absent) {
+    for (const Cell& cell : column) {
+        if (cell.row == row) return cell.text;
+    }
+    return std::string(absent);
+}
+
 float BodyMassIndex(int weightKg, float heightM) {
     if (!(heightM > 0.0f)) return 0.0f;
     const float index = static_cast<float>(weightKg) / (heightM * heightM);

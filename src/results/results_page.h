@@ -19,6 +19,8 @@ struct Cell {
     std::string text;
 };
 using Column = std::vector<Cell>;
+// The text of a column's cell in row; absent when the column has no such cell.
+std::string CellText(const Column& column, int row, std::string_view absent = "");
 
 // The grid of a results screen: label index = column × rowsPerColumn + row; the current run is
 // in currentColumn, the history in the columns after it.

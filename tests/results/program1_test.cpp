@@ -41,10 +41,7 @@ class Program1Results : public ::testing::Test {
         }
     }
     std::string Cell(const results::Column& column, int row) {
-        for (const auto& cell : column) {
-            if (cell.row == row) return cell.text;
-        }
-        return "<none>";
+        return results::CellText(column, row, "<none>");
     }
 
     state::SharedState state;

@@ -41,10 +41,7 @@ class Program2Results : public ::testing::Test {
         for (int r : ratings) state.answers(2, t++, 32) = static_cast<int16_t>(r);
     }
     static std::string Cell(const results::Column& column, int row) {
-        for (const auto& cell : column) {
-            if (cell.row == row) return cell.text;
-        }
-        return "<none>";
+        return results::CellText(column, row, "<none>");
     }
 
     state::SharedState state;

@@ -36,10 +36,7 @@ class Program3Results : public ::testing::Test {
         state.answers(3, 3, 32) = static_cast<int16_t>(environment);
     }
     static std::string Cell(const results::Column& column, int row) {
-        for (const auto& cell : column) {
-            if (cell.row == row) return cell.text;
-        }
-        return "<none>";
+        return results::CellText(column, row, "<none>");
     }
 
     state::SharedState state;

@@ -32,10 +32,7 @@ class Program4Results : public ::testing::Test {
         for (int rating : ratings) state.answers(4, t++, 32) = static_cast<int16_t>(rating);
     }
     static std::string Cell(const results::Column& column, int row) {
-        for (const auto& cell : column) {
-            if (cell.row == row) return cell.text;
-        }
-        return "<none>";
+        return results::CellText(column, row, "<none>");
     }
 
     state::SharedState state;

@@ -35,10 +35,7 @@ class Program5Results : public ::testing::Test {
         state.answers(5, 2, 32) = static_cast<int16_t>(second);
     }
     static std::string Cell(const results::Column& column, int row) {
-        for (const auto& cell : column) {
-            if (cell.row == row) return cell.text;
-        }
-        return "<none>";
+        return results::CellText(column, row, "<none>");
     }
 
     state::SharedState state;

@@ -16,7 +16,6 @@
 #include "docs/ui/rtf_builder.h"
 #include "platform/qt_text.h"
 #include "results/ui/history_chart.h"
-#include "text/catalogue.h"
 #include "users/file_replace.h"
 #include "users/ini_file.h"
 
@@ -24,8 +23,6 @@ namespace report {
 namespace {
 
 using platform::ToQt;
-
-std::string Text(std::string_view control) { return text::FormText("report", control); }
 
 // The chart's size in the document's pixels (96 to the inch): the width of the text on an A4
 // page; drawn at three times that, so that it stays sharp on paper.
@@ -64,7 +61,7 @@ void BuildReportDocument(const RunReport& report, QTextDocument& document) {
     docs::AppendToTextDocument(composed.afterChart, document);
     // One plain face for the whole report; the plan keeps a face its document names.
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    document.setMetaInformation(QTextDocument::DocumentTitle, ToQt(Text("Title")));
+    document.setMetaInformation(QTextDocument::DocumentTitle, ToQt(ReportText("Title")));
 }
 
 std::string WriteReportPdf(const RunReport& report, const std::filesystem::path& file) {
@@ -77,7 +74,7 @@ std::string WriteReportPdf(const RunReport& report, const std::filesystem::path&
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(ToQt(Text("Title")));
+        writer.setTitle(ToQt(ReportText("Title")));
         writer.setCreator(QStringLiteral("Зорвек"));
         // The document is laid out on the page's printable area in its own pixels (96 to the
         // inch) with no margins of its own: the page's margins are the only ones.
@@ -99,17 +96,15 @@ void SaveReport(platform::AppContext& context) {
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const QString suggested = QDir(folder).filePath(ToQt(ReportFileName(context.report)));
     const std::string chosen = context.files.SaveFileName(
-        Text("SaveTitle"), platform::FromQt(suggested), Text("SaveFilter"), "pdf");
+        ReportText("SaveTitle"), platform::FromQt(suggested), ReportText("SaveFilter"), "pdf");
     if (chosen.empty()) return;
     const std::string reason = WriteReportPdf(context.report, chosen);
     if (reason.empty()) {
-        context.messages.Show(text::WithValues(text::ReplaceBreaks(Text("Saved")), {chosen}));
+        context.messages.Show(SavedMessage(chosen));
         return;
     }
-    const std::string list = Text("NotSaved");
-    context.messages.Show(text::GetListItem(list, 1) + chosen + text::GetListItem(list, 2) +
-                              reason + "." + text::GetListItem(list, 3),
-                          platform::MessageBox::Buttons::Ok, platform::MessageBox::Icon::Warning);
+    context.messages.Show(NotSavedMessage(chosen, reason), platform::MessageBox::Buttons::Ok,
+                          platform::MessageBox::Icon::Warning);
 }
 
 }  // namespace report
